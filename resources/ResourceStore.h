@@ -1,0 +1,50 @@
+#pragma once
+// The program's built-in resources, looked up by name without regard to letter case.
+// Raw-data entries (the PNG pictures and the day table) and bitmap entries are kept apart:
+// a raw-data lookup never finds a bitmap and the other way round.
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+namespace zuv {
+
+enum class StoreKind { RawData, Bitmap };
+
+// A view of one entry's bytes; the store keeps them alive for as long as it lives.
+struct ResourceBytes {
+    const char* data = nullptr;
+    qint64 size = 0;
+    bool found = false;  // the name exists (its size may still be 0)
+};
+
+class ResourceStore {
+public:
+    // The store over the resources compiled into the executable.
+    static ResourceStore& embedded();
+
+    ResourceStore() = default;
+
+    ResourceBytes find(StoreKind kind, const QString& name) const;
+
+    // Replaces or adds an entry; the store keeps a copy. Used to build test stores with
+    // missing, empty or damaged pictures.
+    void put(StoreKind kind, const QString& name, const QByteArray& bytes);
+    void remove(StoreKind kind, const QString& name);
+
+    // Number of entries of a kind.
+    int count(StoreKind kind) const;
+
+private:
+    struct Entry {
+        const char* data = nullptr;
+        qint64 size = 0;
+        QByteArray owned;  // set for entries put() added
+    };
+    void loadEmbedded();
+    static QString key(StoreKind kind, const QString& name);
+
+    QHash<QString, Entry> m_entries;
+};
+
+}  // namespace zuv
