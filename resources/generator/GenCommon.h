@@ -19,7 +19,9 @@ using Job = std::function<void()>;
 
 // One family of pictures each; every job writes one or more complete files.
 std::vector<Job> datedSheetJobs(const Context& ctx);   // GS*, VR year sheets, VR*_DAY, VRCALTABLE
-std::vector<Job> pageJobs(const Context& ctx);         // section and description pages, PATENT, GRKS_SPD
+std::vector<Job> pageJobs(const Context& ctx);         // the two page families below
+std::vector<Job> gregorianPageJobs(const Context& ctx); // GKS_SPD2, GKS_SPD_YULI, GRKS_HKS, GRKS_DKS, ANONS_GRKS, ANONS_GOP, PATENT, GRKS_SPD
+std::vector<Job> vrksPageJobs(const Context& ctx);      // VRKS_SPD, VRKS_SPD_YUG, VRKS_DKS, VRKS_HKS, VRKS_TFS_ASTRO, VRKS_TFS_PAS, ANONS_ZUV, ANONS_VRKS
 std::vector<Job> decorationJobs(const Context& ctx);   // icons, emblem, main pages, frame pictures, MAINTABLE, ZUV
 
 // Saves a picture under its catalogue name (upper case) after checking its pixel size;
