@@ -1,1 +1,36 @@
-int main() { return 0; }
+// The ZUV viewer: one borderless main window and the hidden calendar systems table window.
+
+#include "platform/Fonts.h"
+#include "kstbl/KStbl.h"
+#include "mainwindow/ZUVunit.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would abort with a long message; say it in one line instead.
+bool displayAvailable() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty()) return true;
+    return !qgetenv("DISPLAY").isEmpty() || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "zuv: no display found (DISPLAY is not set); start it on a desktop, or under Xvfb: xvfb-run -a %s\n",
+                     argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    zuv::RegisterProgramFonts();
+
+    zuv::TFormZUV formZUV;
+    zuv::TKStblForm ksTblForm;  // created hidden; nothing in the main window shows it
+    formZUV.show();
+    return app.exec();
+}

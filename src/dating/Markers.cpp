@@ -1,0 +1,112 @@
+// The four date markers of the main window. Each asks MarkerGeometry which sheet and which
+// cells stand for the day, puts the fitted sheet on the sheet view and outlines the cells
+// with the current pen colour.
+
+#include "mainwindow/ZUVunit.h"
+
+#include "dating/MarkerGeometry.h"
+#include "dating/SheetCache.h"
+#include "platform/MessageBox.h"
+#include "platform/WindowServices.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <cstring>
+
+namespace zuv {
+
+namespace {
+
+// The pixels an outline of `rect` with a pen of `penWidth` can touch.
+QRect touchedBy(const QRect& rect, int penWidth) {
+    const int grow = penWidth / 2 + 2;
+    return rect.adjusted(-grow, -grow, grow, grow);
+}
+
+void copyRect(const QImage& from, QImage& to, const QRect& rect) {
+    const QRect r = rect.intersected(to.rect());
+    if (r.isEmpty()) return;
+    const int bytes = r.width() * 4;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4, size_t(bytes));
+}
+
+}  // namespace
+
+bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
+    CurDate = plan.markedDate;
+    if (!plan.ok) {
+        if (!plan.failureMessage.isEmpty()) ShowMessage(plan.failureMessage);
+        return false;
+    }
+
+    const QSize view = StartImage->size();
+    const QImage* fitted = m_sheetCache->Find(plan.sheetName, view);
+    if (!fitted) {
+        std::unique_ptr<QBuffer> stream = LoadResToStream(plan.sheetName);
+        if (!stream) return false;  // the loader has said why
+        QImageReader reader(stream.get());
+        reader.setAutoTransform(false);
+        const QImage sheet = reader.read();
+        stream.reset();
+        if (sheet.isNull() || sheet.width() <= 0 || sheet.height() <= 0) {
+            ShowMessage(QStringLiteral("Ошибка при загрузке ресурса -1 ") + plan.sheetName);
+            return false;
+        }
+        const SheetPlacement placement = placeSheet(view.width(), view.height(), sheet.width(), sheet.height());
+        QImage raster(view.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        raster.fill(Qt::white);
+        const QSize drawn(int(placement.drawnWidth + 1e-9), int(placement.drawnHeight + 1e-9));
+        if (!drawn.isEmpty()) {
+            QPainter painter(&raster);
+            // Area-averaged scaling keeps the thin grid lines of the sheet visible.
+            painter.drawImage(QPoint(placement.posX, placement.posY),
+                              sheet.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        fitted = m_sheetCache->Put(plan.sheetName, std::move(raster));
+        m_lastSheetSize = sheet.size();
+    }
+    const SheetPlacement placement = placeSheet(view.width(), view.height(), m_lastSheetSize.width(), m_lastSheetSize.height());
+
+    // The drawing surface: the view's own picture, reused when it is already the right raster.
+    QImage& surface = StartImage->Canvas();
+    const bool incremental = m_sheetCache->LastMarkIsOn(surface.cacheKey()) && surface.size() == fitted->size();
+    QRegion changed;
+    if (incremental) {
+        for (const QRect& r : m_sheetCache->LastMarkRects()) {
+            copyRect(*fitted, surface, r);
+            changed += r;
+        }
+    } else {
+        std::memcpy(surface.bits(), fitted->constBits(), size_t(fitted->sizeInBytes()));
+        changed = surface.rect();
+    }
+
+    std::vector<QRect> touched;
+    {
+        QPainter painter(&surface);
+        QPen pen(QColor::fromRgba(PenColor));
+        pen.setWidth(plan.grid.penWidth);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        for (const QRect& rect : markRects(placement, plan)) {
+            painter.drawRect(QRectF(rect));
+            touched.push_back(touchedBy(rect, plan.grid.penWidth));
+            changed += touched.back();
+        }
+    }
+    m_sheetCache->SetLastMark(surface.cacheKey(), std::move(touched));
+    StartImage->RepaintRegion(changed);
+    return true;
+}
+
+bool TFormZUV::PaintDateGKS(const QDate& InDate) { return DrawMarkPlan(planPaintDateGKS(InDate, Today())); }
+
+bool TFormZUV::PaintDateVRKS(const QDate& InDate) { return DrawMarkPlan(planPaintDateVRKS(InDate, VRKSData)); }
+
+bool TFormZUV::VRKS_DayTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_DayTable(InDate, VRKSData)); }
+
+bool TFormZUV::VRKS_CalTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_CalTable(InDate, VRKSData)); }
+
+}  // namespace zuv

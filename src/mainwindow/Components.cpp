@@ -1,0 +1,254 @@
+// The fixed tree of the main window's components, as designed: kinds, parents, stacking
+// order, starting geometry, texts, fonts, hints, visibility and the pop-up menus.
+
+#include "ZUVunit.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace zuv {
+
+namespace {
+
+// Font heights in the design are pixels at 96 dpi; Qt fonts are set in points.
+QFont designFont(const QString& family, int pixelHeight, bool bold) {
+    QFont font(family);
+    font.setPointSizeF(pixelHeight * 72.0 / 96.0);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename T>
+T* named(T* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+AutoLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                     const QFont& font, const QColor& color, Qt::Alignment alignment) {
+    auto* label = named(new AutoLabel(text, parent), name);
+    label->setFont(font);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QAction* makeAction(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+const char* const kSystemNames[25] = {
+    "кс зувская", "кс григорианская", "кс варийская", "кс юлианская", "кс дендерская",
+    "кс бахайская", "кс арабская", "кс каргопольская", "кс фестская", "кс тэнгрианская",
+    "кс миттельбергская", "кс сторожевская", "кс ориньякская", "кс радимичская", "кс ачинская",
+    "кс инглингская", "кс никопольская", "кс африканская", "кс сутатусская", "кс друидская",
+    "кс серпоновская", "кс мерлинская", "кс маскальская", "кс шумерская", "кс болгарская"};
+
+}  // namespace
+
+void TFormZUV::BuildComponents() {
+    setObjectName(QStringLiteral("FormZUV"));
+    setWindowTitle(QStringLiteral("зувская календарная система"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+    setFont(designFont(QStringLiteral("Tahoma"), 11, false));
+    resize(640, 465);
+    setAutoFillBackground(true);
+
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    const QFont menuFont = designFont(QStringLiteral("Times New Roman"), 19, true);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+
+    // Children of the window, in stacking order.
+    RightImage = named(new ImageControl(this), "RightImage");
+    RightImage->setGeometry(610, 0, 30, 465);
+    RightImage->SetStretch(true);
+    RightImage->SetTransparent(true);
+
+    MnuLeftPanel = named(new Panel(this), "MnuLeftPanel");
+    MnuLeftPanel->setGeometry(0, 0, 193, 465);
+
+    KSAdvPanel = named(new Panel(this), "KSAdvPanel");
+    KSAdvPanel->setGeometry(193, 0, 417, 465);
+    KSAdvPanel->SetBackground(Qt::white);
+
+    MCal = named(new MonthCalendar(this), "MCal");
+    MCal->setGeometry(271, 164, 162, 160);
+    MCal->SetLimits(QDate(2001, 1, 1), QDate(2052, 12, 31));
+    MCal->SetDate(QDate(2016, 5, 29));
+    MCal->hide();
+
+    // The section menu.
+    LeftImage = named(new ImageControl(MnuLeftPanel), "LeftImage");
+    LeftImage->setGeometry(0, 0, 193, 465);
+    LeftImage->SetStretch(true);
+    MMLabelZUV = makeLabel(MnuLeftPanel, "MMLabelZUV", QStringLiteral("ЗУВ"), QRect(59, 55, 81, 36),
+                           designFont(QStringLiteral("Times New Roman"), 35, true), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter);
+    MMLabelZUV->SetAutoSize(false);
+    MMLabel1 = makeLabel(MnuLeftPanel, "MMLabel1", QStringLiteral("зувская календарная система"), QRect(58, 131, 74, 45),
+                         designFont(QStringLiteral("Times New Roman"), 12, true), Qt::white, centred);
+    MMLabel1->SetWordWrapFixedWidth(true);
+    struct MenuLabel {
+        AutoLabel** field;
+        const char* name;
+        const char* text;
+        QRect geometry;
+        const char* hint;
+    } const menuLabels[] = {
+        {&mnu1, "mnu1", "главная", {62, 190, 70, 22}, nullptr},
+        {&mnu2, "mnu2", "календарология", {30, 234, 143, 22}, "наука о проекции времени"},
+        {&mnu3, "mnu3", "календария", {44, 283, 103, 22}, "список календарей по тематике"},
+        {&Mnu4, "Mnu4", "календарь", {52, 324, 92, 22}, "список календарей по алфавиту"},
+        {&mnu5, "mnu5", "контакт", {62, 366, 71, 22}, "связь и переписка"},
+        {&mnu6, "mnu6", "контроль", {60, 410, 82, 22}, "защита проекта"},
+        {&mnu7, "mnu7", "комментарии", {45, 451, 118, 22}, "обсуждения и дискуссии"},
+    };
+    for (const MenuLabel& m : menuLabels) {
+        *m.field = makeLabel(MnuLeftPanel, m.name, QString::fromUtf8(m.text), m.geometry, menuFont, Qt::white, centred);
+        if (m.hint) (*m.field)->setToolTip(QString::fromUtf8(m.hint));
+        (*m.field)->setCursor(Qt::PointingHandCursor);
+    }
+
+    // The content frame, in painting order from bottom to top.
+    const QFont captionFont = designFont(QStringLiteral("Tahoma"), 21, true);
+    TopShapeCenter = named(new ShapeControl(KSAdvPanel), "TopShapeCenter");
+    TopShapeCenter->setGeometry(-24, 0, 209, 40);
+    CurrentKSLabel = makeLabel(KSAdvPanel, "CurrentKSLabel", QStringLiteral("КС"), QRect(156, 3, 29, 25), captionFont, windowText, centred);
+    ButtomShapeRight = named(new ShapeControl(KSAdvPanel), "ButtomShapeRight");
+    ButtomShapeRight->setGeometry(110, 61, 75, 50);
+    ButtomShapeLeft = named(new ShapeControl(KSAdvPanel), "ButtomShapeLeft");
+    ButtomShapeLeft->setGeometry(4, 65, 63, 46);
+    ButtomShapeCenter = named(new ShapeControl(KSAdvPanel), "ButtomShapeCenter");
+    ButtomShapeCenter->setGeometry(-40, 65, 225, 46);
+    TopShapeLeft = named(new ShapeControl(KSAdvPanel), "TopShapeLeft");
+    TopShapeLeft->setGeometry(0, -1, 65, 41);
+    TopShapeRight = named(new ShapeControl(KSAdvPanel), "TopShapeRight");
+    TopShapeRight->setGeometry(120, 0, 65, 40);
+    const struct {
+        ImageControl** field;
+        const char* name;
+        QRect geometry;
+    } corners[] = {{&MnuImage1, "MnuImage1", {3, 0, 37, 40}}, {&MnuImage2, "MnuImage2", {161, -1, 24, 41}},
+                   {&MnuImage3, "MnuImage3", {4, 63, 47, 48}}, {&MnuImage4, "MnuImage4", {132, 63, 53, 48}}};
+    for (const auto& c : corners) {
+        *c.field = named(new ImageControl(KSAdvPanel), c.name);
+        (*c.field)->setGeometry(c.geometry);
+        (*c.field)->SetStretch(true);
+        (*c.field)->SetCenter(true);
+        (*c.field)->setCursor(Qt::PointingHandCursor);
+    }
+    CurrentModeLabel = makeLabel(KSAdvPanel, "CurrentModeLabel", QString(), QRect(-7, 86, 192, 25), captionFont, windowText,
+                                 Qt::AlignLeft | Qt::AlignTop);
+    TopLeftShapeClr = named(new ShapeControl(KSAdvPanel), "TopLeftShapeClr");
+    TopLeftShapeClr->setGeometry(264, 147, 65, 65);
+    TopRightShapeClr = named(new ShapeControl(KSAdvPanel), "TopRightShapeClr");
+    TopRightShapeClr->setGeometry(272, 234, 65, 65);
+    DownRightShapeClr = named(new ShapeControl(KSAdvPanel), "DownRightShapeClr");
+    DownRightShapeClr->setGeometry(280, 242, 65, 65);
+    DownLeftShapeClr = named(new ShapeControl(KSAdvPanel), "DownLeftShapeClr");
+    DownLeftShapeClr->setGeometry(288, 274, 65, 65);
+
+    // The containers lie above the drawn elements.
+    StartPanel = named(new ScrollBox(KSAdvPanel), "StartPanel");
+    StartPanel->setGeometry(-248, -162, 433, 273);
+    StartPanel->setFocusPolicy(Qt::NoFocus);
+    StartImage = named(new ImageControl(), "StartImage");
+    StartImage->resize(433, 273);
+    StartPanel->setWidget(StartImage);
+    StartPanel->SetFitted();
+
+    KSPanel = named(new Panel(KSAdvPanel), "KSPanel");
+    KSPanel->setGeometry(5, -211, 169, 322);
+    KSPanel->SetBackground(Qt::white);
+    for (int n = 1; n <= 25; ++n) {
+        KSimg[n] = new ImageControl(KSPanel);
+        KSimg[n]->setObjectName(QStringLiteral("KSimg%1").arg(n));
+        KSimg[n]->SetStretch(true);
+        KSimg[n]->SetProportional(true);
+        KSimg[n]->setToolTip(QString::fromUtf8(kSystemNames[n - 1]));
+        if (n <= 3) KSimg[n]->setCursor(Qt::PointingHandCursor);
+    }
+    for (int n = 1; n <= 8; ++n) {
+        KSLine[n] = new ShapeControl(KSPanel);
+        KSLine[n]->setObjectName(QStringLiteral("KSLine%1").arg(n));
+    }
+    ShapeUp = named(new ShapeControl(KSPanel), "ShapeUp");
+    ShapeLeft = named(new ShapeControl(KSPanel), "ShapeLeft");
+    ShapeRight = named(new ShapeControl(KSPanel), "ShapeRight");
+    ShapeDown = named(new ShapeControl(KSPanel), "ShapeDown");
+
+    ControlMenuPanel = named(new Panel(KSAdvPanel), "ControlMenuPanel");
+    ControlMenuPanel->setGeometry(216, 30, 127, 141);
+    const QFont controlFont = designFont(QStringLiteral("Times New Roman"), 13, false);
+    const struct {
+        AutoLabel** field;
+        const char* name;
+        int top;
+        const char* text;
+    } controls[] = {{&LabelControlPatent, "LabelControlPatent", 3, "патент"},
+                    {&LabelControlLic, "LabelControlLic", 19, "лицензия"},
+                    {&LabelControlDostup, "LabelControlDostup", 36, "доступ"},
+                    {&LabelControlDopusk, "LabelControlDopusk", 53, "допуск"},
+                    {&LabelControlPlagiat, "LabelControlPlagiat", 69, "плагиат"}};
+    for (const auto& c : controls) {
+        *c.field = makeLabel(ControlMenuPanel, c.name, QString::fromUtf8(c.text), QRect(3, c.top, 10, 10), controlFont,
+                             windowText, Qt::AlignLeft | Qt::AlignTop);
+        (*c.field)->FitToText();
+    }
+    LabelControlPatent->setCursor(Qt::PointingHandCursor);
+    for (AutoLabel* label : {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7, CurrentKSLabel}) label->FitToText();
+
+    MCal->raise();  // the picker lies above every panel of the window
+
+    // Pop-up menus.
+    PopupMnuImage1 = named(new QMenu(this), "PopupMnuImage1");
+    for (int n = 4; n <= 28; ++n)
+        N[n] = makeAction(PopupMnuImage1, QStringLiteral("N%1").arg(n), QString::fromUtf8(kSystemNames[n - 4]));
+
+    PopupMnuImage2 = named(new QMenu(this), "PopupMnuImage2");
+    MnuMainWnd = makeAction(PopupMnuImage2, QStringLiteral("MnuMainWnd"), QStringLiteral("главное окно программы"));
+    MnuMainWnd->setEnabled(false);
+    N[1] = makeAction(PopupMnuImage2, QStringLiteral("N1"), QStringLiteral("развернуть в экран"));
+    N[2] = makeAction(PopupMnuImage2, QStringLiteral("N2"), QStringLiteral("свернуть в окно"));
+    N[2]->setEnabled(false);
+    N[36] = makeAction(PopupMnuImage2, QStringLiteral("N36"), QStringLiteral("свернуть на панель"));
+    N[3] = makeAction(PopupMnuImage2, QStringLiteral("N3"), QStringLiteral("закрыть программу"));
+
+    PopupMnuImage3 = named(new QMenu(this), "PopupMnuImage3");
+    N[42] = makeAction(PopupMnuImage3, QStringLiteral("N42"), QStringLiteral("пнб"));
+    mnu_vrks_spd_menu = named(new QMenu(QStringLiteral("спд"), PopupMnuImage3), "mnu_vrks_spd_menu");
+    mnu_vrks_spd = PopupMnuImage3->addMenu(mnu_vrks_spd_menu);
+    mnu_vrks_spd->setObjectName(QStringLiteral("mnu_vrks_spd"));
+    N[40] = makeAction(mnu_vrks_spd_menu, QStringLiteral("N40"), QStringLiteral("формат годовой"));
+    N[41] = makeAction(mnu_vrks_spd_menu, QStringLiteral("N41"), QStringLiteral("формат юговый"));
+    mnu_grks_spd = makeAction(PopupMnuImage3, QStringLiteral("mnu_grks_spd"), QStringLiteral("спд"));
+    N[30] = makeAction(PopupMnuImage3, QStringLiteral("N30"), QStringLiteral("дкс"));
+    N[31] = makeAction(PopupMnuImage3, QStringLiteral("N31"), QStringLiteral("хкс"));
+    vrks_tks_menu = named(new QMenu(QStringLiteral("ткс"), PopupMnuImage3), "vrks_tks_menu");
+    vrks_tks = PopupMnuImage3->addMenu(vrks_tks_menu);
+    vrks_tks->setObjectName(QStringLiteral("vrks_tks"));
+    N[38] = makeAction(vrks_tks_menu, QStringLiteral("N38"), QStringLiteral("формат галактический"));
+    N[39] = makeAction(vrks_tks_menu, QStringLiteral("N39"), QStringLiteral("формат пасхальный"));
+    grks_tks_menu = named(new QMenu(QStringLiteral("ткс"), PopupMnuImage3), "grks_tks_menu");
+    grks_tks = PopupMnuImage3->addMenu(grks_tks_menu);
+    grks_tks->setObjectName(QStringLiteral("grks_tks"));
+    N[29] = makeAction(grks_tks_menu, QStringLiteral("N29"), QStringLiteral("формат лилианский"));
+
+    PopupMnuImage4 = named(new QMenu(this), "PopupMnuImage4");
+    N[32] = makeAction(PopupMnuImage4, QStringLiteral("N32"), QStringLiteral("анонс"));
+
+    StartPopupMnu = named(new QMenu(this), "StartPopupMnu");
+    N[33] = makeAction(StartPopupMnu, QStringLiteral("N33"), QStringLiteral("увеличить"));
+    N[34] = makeAction(StartPopupMnu, QStringLiteral("N34"), QStringLiteral("уменьшить"));
+    N[35] = makeAction(StartPopupMnu, QStringLiteral("N35"), QStringLiteral("датировать"));
+
+    Timer1 = named(new QTimer(this), "Timer1");
+    Timer1->setInterval(1000);
+    Timer1->setSingleShot(false);
+}
+
+}  // namespace zuv

@@ -1,0 +1,54 @@
+#pragma once
+// The arithmetic of the main window's frame: band sizes, corner pictures, captions, content
+// panels, the inset of the bands, and the section menu's label tops. All in pixels of the
+// content panel (KSAdvPanel) unless said otherwise.
+
+#include <QRect>
+#include <QSize>
+
+namespace zuv {
+
+struct FrameInput {
+    int width = 0;   // W: the content panel
+    int height = 0;  // H
+    bool maximized = false;
+    int currentMode = 0;
+    bool rightImageVisible = true;
+    QSize ksLabelSize;    // the captions, measured after their font is set
+    QSize modeLabelSize;
+};
+
+struct FrameGeometry {
+    int widthShape = 0;   // W div 15
+    int heightShape = 0;  // H div 20
+    int offSetLeft = 0;
+    int offsetTop = 0;
+    int cornerSide = 0;   // (3 × HS) div 5
+    QRect topShapeLeft, topShapeCenter, topShapeRight;
+    QRect buttomShapeLeft, buttomShapeCenter, buttomShapeRight;
+    QRect topLeftShapeClr, topRightShapeClr, downLeftShapeClr, downRightShapeClr;
+    QRect mnuImage1, mnuImage2, mnuImage3, mnuImage4;
+    QPoint ksLabelPos, modeLabelPos;
+    QRect startPanel, ksPanel, controlMenuPanel;
+};
+
+// Caption font size in points for a content panel of height H.
+int captionPointSize(int height);
+
+// The inset of the bands from the panel's sides: 0 or 10.
+int offSetLeftFor(bool maximized, int currentMode, bool rightImageVisible);
+
+FrameGeometry computeFrame(const FrameInput& in);
+
+// Top of the section menu's label `index` (0 MMLabelZUV, 1 MMLabel1, 2 … 8 mnu1 … mnu7).
+int sectionLabelTop(int panelHeight, int index);
+
+// The 5 × 5 icon grid in a panel: square cells of side `side` from `origin`.
+struct IconGrid {
+    int side = 0;
+    QPoint origin;
+    QRect cell(int number) const;  // number 1 … 25, row by row
+};
+IconGrid iconGridFor(const QSize& panel);
+
+}  // namespace zuv

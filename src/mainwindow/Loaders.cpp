@@ -1,0 +1,132 @@
+// The loaders: resource to stream, PNG to a drawing surface, the sheet view, the icon grid
+// and the frame's side pictures. Nothing is kept decoded between calls.
+
+#include "ZUVunit.h"
+
+#include "mainwindow/FitGeometry.h"
+#include "mainwindow/FrameLayout.h"
+#include "mainwindow/Loaders.h"
+#include "dating/SheetCache.h"
+#include "platform/MessageBox.h"
+#include "ResourceStore.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <atomic>
+
+namespace zuv {
+
+namespace {
+
+std::atomic<int> g_liveStreams{0};
+
+// A stream that owns its copy of the bytes and is counted while it lives.
+class ResourceStream : public QBuffer {
+public:
+    explicit ResourceStream(const QByteArray& bytes) {
+        setData(bytes);
+        ++g_liveStreams;
+    }
+    ~ResourceStream() override { --g_liveStreams; }
+};
+
+QString loadFailure(const QString& name) { return QStringLiteral("Ошибка при загрузке ресурса -1 ") + name; }
+
+}  // namespace
+
+int LiveResourceStreams() { return g_liveStreams.load(); }
+
+std::unique_ptr<QBuffer> TFormZUV::LoadResToStream(const QString& ResName) {
+    const ResourceBytes bytes = Store().find(StoreKind::RawData, ResName);
+    if (!bytes.found || bytes.size <= 0 || !bytes.data) {
+        ShowMessage(loadFailure(ResName));
+        return nullptr;
+    }
+    auto stream = std::make_unique<ResourceStream>(QByteArray(bytes.data, int(bytes.size)));
+    if (!stream->open(QIODevice::ReadOnly)) return nullptr;
+    return stream;
+}
+
+void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, bool Pr) {
+    std::unique_ptr<QBuffer> stream = LoadResToStream(ResName);
+    if (!stream) return;
+    QImageReader reader(stream.get());
+    reader.setAutoTransform(false);
+    const QImage image = reader.read();
+    if (image.isNull()) {  // damaged data: say so once, draw nothing
+        ShowMessage(loadFailure(ResName));
+        return;
+    }
+    const QRect target = fitPictureRect(Left, Top, Width, Height, image.width(), image.height(), Pr);
+    if (target.width() <= 0 || target.height() <= 0) return;
+    QPainter painter(&surface);
+    // High-quality scaling: area-averaged down, smooth up.
+    if (target.size() == image.size()) painter.drawImage(target.topLeft(), image);
+    else painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr) {
+    LoadResToImageEx(surface, 0, 0, Width, Height, ResName, Pr);
+}
+
+void TFormZUV::LoadStartImage(const QString& ResName, bool Pr) {
+    StartImage->Discard();
+    QImage& surface = StartImage->Canvas();
+    LoadResToImageEx(surface, 1, 1, StartImage->width(), StartImage->height(), ResName, Pr);
+    StartImage->Repaint();
+}
+
+void TFormZUV::ClearPicture() {
+    m_sheetCache->Clear();
+    StartImage->Discard();
+    MnuImage1->Discard();
+    MnuImage2->Discard();
+    MnuImage3->Discard();
+    MnuImage4->Discard();
+    for (int n = 1; n <= 25; ++n) KSimg[n]->Discard();
+}
+
+void TFormZUV::LoadImage() {
+    const IconGrid grid = iconGridFor(KSPanel->size());
+    for (int n = 1; n <= 25; ++n) KSimg[n]->setGeometry(grid.cell(n));
+    ClearPicture();
+    for (int n = 1; n <= 25; ++n) {
+        ImageControl* icon = KSimg[n];
+        QImage& surface = icon->Canvas();
+        LoadResToImageEx(surface, 5, 5, icon->width() - 10, icon->height() - 10, QStringLiteral("KSImg%1").arg(n), false);
+        icon->Repaint();
+    }
+
+    // The grid lines, 1-pixel black-outlined shapes above the icons.
+    const QRect first = KSimg[1]->geometry();
+    const int L = first.x(), T = first.y(), W = first.width(), H = first.height();
+    ShapeUp->setGeometry(L, T, 5 * W, 1);
+    ShapeDown->setGeometry(L, T + 5 * H, 5 * W, 1);
+    ShapeLeft->setGeometry(L, T, 1, 5 * H);
+    ShapeRight->setGeometry(L + 5 * W, T, 1, 5 * H);
+    KSLine[1]->setGeometry(L, KSimg[6]->y() - 1, 5 * W, 1);
+    KSLine[2]->setGeometry(L, KSimg[11]->y(), 5 * W, 1);
+    KSLine[3]->setGeometry(L, KSimg[16]->y(), 5 * W, 1);
+    KSLine[4]->setGeometry(L, KSimg[21]->y(), 5 * W, 1);
+    KSLine[5]->setGeometry(KSimg[2]->x(), T, 1, 5 * H);
+    KSLine[6]->setGeometry(KSimg[3]->x(), T, 1, 5 * H);
+    KSLine[7]->setGeometry(KSimg[4]->x(), T, 1, 5 * H);
+    KSLine[8]->setGeometry(KSimg[5]->x(), T, 1, 5 * H);
+    for (int n = 1; n <= 8; ++n) KSLine[n]->raise();
+    for (ShapeControl* line : {ShapeUp, ShapeLeft, ShapeRight, ShapeDown}) line->raise();
+
+    // The section menu's background, a bitmap stretched into the panel.
+    const ResourceBytes left = Store().find(StoreKind::Bitmap, QStringLiteral("LeftImg"));
+    QImage leftPicture;
+    if (left.found && left.size > 0) leftPicture.loadFromData(reinterpret_cast<const uchar*>(left.data), int(left.size), "BMP");
+    if (leftPicture.isNull()) ShowMessage(loadFailure(QStringLiteral("LeftImg")));
+    LeftImage->SetPicture(leftPicture);
+
+    // The right strip, stretched; its bottom-left colour is see-through.
+    RightImage->Discard();
+    QImage& strip = RightImage->Canvas();
+    LoadResToImageEx(strip, 0, 0, RightImage->width(), RightImage->height(), QStringLiteral("RightImg"), false);
+    RightImage->Repaint();
+}
+
+}  // namespace zuv

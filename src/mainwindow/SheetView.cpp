@@ -1,0 +1,96 @@
+// The sheet view: enlarging and reducing, the wheel, the sheet's menu and clicks on the sheet.
+
+#include "ZUVunit.h"
+
+#include "platform/WindowServices.h"
+
+#include <cmath>
+
+namespace zuv {
+
+void TFormZUV::SetBigSize() {
+    StartPanel->SetFitted();
+    StartImage->Discard();
+    // The Gregorian dating page is a tall sheet: three times, elsewhere twice.
+    const int z = (CurrentMode == 3 && CurKS == 1) ? 3 : 2;
+    StartPanel->SetEnlarged(QSize(StartPanel->width() * z, StartPanel->height() * z));
+    StartImage->Discard();
+    const int range = StartPanel->HorzRange();
+    StartPanel->SetHorzPosition(int(std::trunc(range * 0.5 - StartPanel->width() * 0.5)));
+}
+
+void TFormZUV::SetNormalSize() {
+    StartPanel->SetFitted();
+    StartImage->Discard();
+}
+
+void TFormZUV::N33Click() {
+    SetBigSize();
+    SelectMode();
+}
+
+void TFormZUV::N34Click() {
+    SetNormalSize();
+    SelectMode();
+}
+
+void TFormZUV::StartPopupMnuPopup() {
+    N[35]->setEnabled(false);
+    if (CurrentMode == 6 || CurrentMode == 11 || CurrentMode == 12) N[35]->setEnabled(true);
+}
+
+void TFormZUV::StartImageMouseMove(int X, int Y) { StartImageMousePos = QPoint(X, Y); }
+
+void TFormZUV::StartImageClick() {
+    if (MCal->isVisible()) {
+        MCal->hide();
+        return;
+    }
+    if (CurKS == 4) return;
+    if (CurrentMode == 100) {
+        const int w = StartImage->width();
+        const int h = StartImage->height();
+        const QPoint centre(w / 2, h / 2);
+        const int r = (w + h) / 23;
+        const double dx = StartImageMousePos.x() - centre.x();
+        const double dy = StartImageMousePos.y() - centre.y();
+        if (std::sqrt(dx * dx + dy * dy) > r) return;  // on the circle counts as inside
+        StartImage->Discard();
+        if (CurKS == 1) CurrentMode = 6;
+        if (CurKS == 2) CurrentMode = 11;
+        if (!IsMaximized()) N1Click();
+        SelectMode();
+        ShowDataScreen();
+        return;
+    }
+    if (CurKS == 2) {
+        if (CurrentMode == 11) {
+            // The calendar table comes with the next tick; titles and limits stay as they are.
+            CurrentMode = 12;
+            Timer1->start();
+        } else if (CurrentMode == 12) {
+            CurrentMode = 6;
+            SelectMode();
+        } else if (CurrentMode == 6) {
+            CurrentMode = 11;
+            SelectMode();
+        }
+    }
+}
+
+namespace {
+bool overSheet(const TFormZUV& w, const QPoint& screenPos) {
+    QWidget* under = WidgetAtScreenPos(screenPos);
+    return under && (under == w.StartPanel || w.StartPanel->isAncestorOf(under));
+}
+}  // namespace
+
+void TFormZUV::FormMouseWheelDown(const QPoint& screenPos, int notches) {
+    if (overSheet(*this, screenPos)) StartPanel->SetVertPosition(StartPanel->VertPosition() + 10 * notches);
+}
+
+void TFormZUV::FormMouseWheelUp(const QPoint& screenPos, int notches) {
+    if (overSheet(*this, screenPos)) StartPanel->SetVertPosition(StartPanel->VertPosition() - 10 * notches);
+}
+
+}  // namespace zuv

@@ -1,0 +1,234 @@
+// The main window: creation, start-up, shut-down and the one-second blink of the date mark.
+
+#include "ZUVunit.h"
+
+#include "calendardata/DayTable.h"
+#include "dating/SheetCache.h"
+#include "platform/WindowServices.h"
+#include "ResourceStore.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWheelEvent>
+
+namespace zuv {
+
+TFormZUV* FormZUV = nullptr;
+int SelectMnuIndex = 0;
+int SelectControlMnuIndex = 0;
+QPoint StartImageMousePos;
+int OffsetTop = 0;
+int OffSetLeft = 0;
+
+namespace {
+
+QIcon windowIcon16() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0x1f, 0x3a, 0x5f));
+    p.setPen(QPen(QColor(0xc8, 0xa0, 0x3c), 1.5));
+    p.drawEllipse(QRectF(1, 1, 14, 14));
+    p.setPen(QPen(Qt::white, 1.5));
+    p.drawLine(QPointF(5, 5), QPointF(11, 5));
+    p.drawLine(QPointF(11, 5), QPointF(5, 11));
+    p.drawLine(QPointF(5, 11), QPointF(11, 11));
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+TFormZUV::TFormZUV(QWidget* parent) : QWidget(parent), m_sheetCache(std::make_unique<SheetCache>()) {
+    FormZUV = this;
+    BuildComponents();
+    setWindowIcon(windowIcon16());
+    if (QScreen* screen = QGuiApplication::primaryScreen())  // starts centred on the screen
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    ConnectEvents();
+    FormCreate();
+}
+
+TFormZUV::~TFormZUV() {
+    qApp->removeEventFilter(this);
+    if (FormZUV == this) FormZUV = nullptr;
+}
+
+void TFormZUV::SetResourceStore(ResourceStore* store) {
+    m_store = store;
+    m_sheetCache->Clear();
+}
+
+ResourceStore& TFormZUV::Store() const { return m_store ? *m_store : ResourceStore::embedded(); }
+
+void TFormZUV::FormCreate() {
+    gdi_clWhite = 0xFFFFFFFFu;
+    gdi_clBlue = 0xFF0000FFu;
+    gdi_clRed = 0xFFFF0000u;
+    PenColor = gdi_clWhite;
+    DockPanels();
+    SetPos();
+    CurDate = Today();
+    MnuSetFont(10);
+    CurrentMode = 7;
+
+    // The day table, one string per line.
+    const ResourceBytes bytes = Store().find(StoreKind::RawData, QStringLiteral("DVRKS"));
+    VRKSData = splitDayTableLines(QByteArray::fromRawData(bytes.data, int(bytes.size)));
+}
+
+void TFormZUV::FormShow() { SelectMode(); }
+
+void TFormZUV::FormClose() {
+    Timer1->stop();
+    VRKSData.clear();
+    m_sheetCache->Clear();
+}
+
+void TFormZUV::Timer1Timer() { ShowDataScreen(); }
+
+bool TFormZUV::RunMarker(bool (TFormZUV::*marker)(const QDate&)) { return (this->*marker)(CurDate); }
+
+void TFormZUV::ShowDataScreen() {
+    Timer1->stop();
+    bool (TFormZUV::*marker)(const QDate&) = nullptr;
+    if (CurrentMode == 6 && CurKS == 1) marker = &TFormZUV::PaintDateGKS;
+    else if (CurrentMode == 6 && CurKS == 2) marker = &TFormZUV::PaintDateVRKS;
+    else if (CurrentMode == 11 && CurKS == 2) marker = &TFormZUV::VRKS_DayTable;
+    else if (CurrentMode == 12 && CurKS == 2) marker = &TFormZUV::VRKS_CalTable;
+    if (!marker) return;
+
+    if (PenColor == gdi_clWhite) PenColor = gdi_clBlue;
+    else if (PenColor == gdi_clBlue) PenColor = gdi_clRed;
+    else if (PenColor == gdi_clRed) PenColor = gdi_clWhite;
+    // A marker that failed has shown its message; the timer stays off so it is not repeated.
+    if (RunMarker(marker)) Timer1->start();
+}
+
+void TFormZUV::OnOffMainWnd(bool status) {
+    MnuLeftPanel->setVisible(status);
+    RightImage->setVisible(status);
+    DockPanels();
+}
+
+void TFormZUV::DockPanels() {
+    const int w = width();
+    const int h = height();
+    int left = 0;
+    int right = w;
+    if (MnuLeftPanel->isVisibleTo(this)) {
+        MnuLeftPanel->setGeometry(0, 0, 193, h);
+        left = 193;
+    }
+    if (RightImage->isVisibleTo(this)) {
+        RightImage->setGeometry(w - 30, 0, 30, h);
+        right = w - 30;
+    }
+    KSAdvPanel->setGeometry(left, 0, std::max(0, right - left), h);
+}
+
+void TFormZUV::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    FormShow();
+}
+
+void TFormZUV::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TFormZUV::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    DockPanels();
+}
+
+void TFormZUV::ConnectEvents() {
+    connect(Timer1, &QTimer::timeout, this, &TFormZUV::Timer1Timer);
+
+    // Window states and corner pictures.
+    connect(N[1], &QAction::triggered, this, &TFormZUV::N1Click);
+    connect(N[2], &QAction::triggered, this, &TFormZUV::N2Click);
+    connect(N[36], &QAction::triggered, this, &TFormZUV::N36Click);
+    connect(N[3], &QAction::triggered, this, &TFormZUV::N3Click);
+    connect(MnuMainWnd, &QAction::triggered, this, &TFormZUV::MnuMainWndClick);
+    connect(MnuImage1, &ImageControl::Clicked, this, &TFormZUV::MnuImage1Click);
+    connect(MnuImage2, &ImageControl::Clicked, this, &TFormZUV::MnuImage2Click);
+    connect(MnuImage3, &ImageControl::Clicked, this, &TFormZUV::MnuImage3Click);
+    connect(MnuImage4, &ImageControl::Clicked, this, &TFormZUV::MnuImage4Click);
+    connect(MnuImage1, &ImageControl::ContextRequested, this, &TFormZUV::MnuImage1ContextPopup);
+    connect(TopShapeCenter, &ShapeControl::ButtonPressed, this, [this] { TopShapeCenterMouseDown(); });
+    connect(CurrentKSLabel, &AutoLabel::ButtonPressed, this, [this] { CurrentKSLabelMouseDown(); });
+
+    // Navigation.
+    connect(N[4], &QAction::triggered, this, &TFormZUV::N4Click);
+    connect(N[5], &QAction::triggered, this, &TFormZUV::N5Click);
+    connect(N[6], &QAction::triggered, this, &TFormZUV::N6Click);
+    connect(KSimg[1], &ImageControl::Clicked, this, &TFormZUV::KSimg1Click);
+    connect(KSimg[2], &ImageControl::Clicked, this, &TFormZUV::KSimg2Click);
+    connect(KSimg[3], &ImageControl::Clicked, this, &TFormZUV::KSimg3Click);
+    connect(N[42], &QAction::triggered, this, &TFormZUV::N42Click);
+    connect(N[40], &QAction::triggered, this, &TFormZUV::N40Click);
+    connect(N[41], &QAction::triggered, this, &TFormZUV::N41Click);
+    connect(mnu_grks_spd, &QAction::triggered, this, &TFormZUV::mnu_grks_spdClick);
+    connect(N[30], &QAction::triggered, this, &TFormZUV::N30Click);
+    connect(N[31], &QAction::triggered, this, &TFormZUV::N31Click);
+    connect(N[38], &QAction::triggered, this, &TFormZUV::N38Click);
+    connect(N[39], &QAction::triggered, this, &TFormZUV::N39Click);
+    connect(N[29], &QAction::triggered, this, &TFormZUV::N29Click);
+    connect(N[32], &QAction::triggered, this, &TFormZUV::N32Click);
+    connect(mnu1, &AutoLabel::Clicked, this, &TFormZUV::mnu1Click);
+    connect(mnu3, &AutoLabel::Clicked, this, &TFormZUV::mnu3Click);
+    connect(mnu5, &AutoLabel::Clicked, this, &TFormZUV::mnu5Click);
+    connect(mnu6, &AutoLabel::Clicked, this, &TFormZUV::mnu6Click);
+    connect(LabelControlPatent, &AutoLabel::Clicked, this, &TFormZUV::LabelControlPatentClick);
+
+    // Section menu hover: the enlarged entry is the last one the pointer moved over.
+    AutoLabel* entries[] = {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7};
+    for (int i = 0; i < 7; ++i)
+        connect(entries[i], &AutoLabel::PointerMoved, this, [this, i] { MnuSetFont(i + 1); });
+    connect(LeftImage, &ImageControl::PointerMoved, this, [this] { MnuSetFont(0); });
+    AutoLabel* controls[] = {LabelControlPatent, LabelControlLic, LabelControlDostup, LabelControlDopusk, LabelControlPlagiat};
+    for (int i = 0; i < 5; ++i)
+        connect(controls[i], &AutoLabel::PointerMoved, this, [this, i] { MnuControlSetFont(i + 1); });
+    connect(ControlMenuPanel, &Panel::PointerMoved, this, [this] { MnuControlSetFont(0); });
+
+    // Sheet view.
+    connect(N[33], &QAction::triggered, this, &TFormZUV::N33Click);
+    connect(N[34], &QAction::triggered, this, &TFormZUV::N34Click);
+    connect(N[35], &QAction::triggered, this, &TFormZUV::N35Click);
+    connect(StartImage, &ImageControl::PointerMoved, this, [this](const QPoint& p) { StartImageMouseMove(p.x(), p.y()); });
+    connect(StartImage, &ImageControl::Clicked, this, &TFormZUV::StartImageClick);
+    connect(StartImage, &ImageControl::ContextRequested, this, [this](const QPoint& globalPos) {
+        StartPopupMnuPopup();
+        StartPopupMnu->popup(globalPos);
+    });
+    connect(MCal, &MonthCalendar::DayClicked, this, &TFormZUV::MCalClick);
+
+    // Layout.
+    connect(MnuLeftPanel, &Panel::Resized, this, &TFormZUV::MnuLeftPanelResize);
+    connect(KSPanel, &Panel::Resized, this, &TFormZUV::KSPanelResize);
+
+    // The window's wheel handlers see every wheel event of the window.
+    qApp->installEventFilter(this);
+}
+
+bool TFormZUV::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel) return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) return QWidget::eventFilter(watched, event);
+    // A wheel event reaches the filter once per receiver; only the first receiver counts.
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    m_wheelRemainder += wheel->angleDelta().y();
+    const int notches = m_wheelRemainder / 120;
+    m_wheelRemainder -= notches * 120;
+    const QPoint screenPos = wheel->globalPosition().toPoint();
+    if (notches < 0) FormMouseWheelDown(screenPos, -notches);
+    else if (notches > 0) FormMouseWheelUp(screenPos, notches);
+    return true;  // nothing scrolls on its own
+}
+
+}  // namespace zuv

@@ -1,0 +1,244 @@
+#pragma once
+// TFormZUV: the main window of the ZUV viewer. Its state, its fixed tree of components and
+// its operations: start-up and the blinking mark, screens, navigation, the section menu,
+// loaders, the sheet view, the frame layout and the window states. The arithmetic lives in
+// plain functions beside it (FrameLayout.h, FitGeometry.h, ../dating/MarkerGeometry.h).
+
+#include <QAction>
+#include <QBuffer>
+#include <QDate>
+#include <QMenu>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "platform/AutoLabel.h"
+#include "platform/ImageControl.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Panel.h"
+#include "platform/ScrollBox.h"
+#include "platform/ShapeControl.h"
+
+namespace zuv {
+
+class SheetCache;
+class ResourceStore;
+struct MarkPlan;
+
+class TFormZUV : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormZUV(QWidget* parent = nullptr);
+    ~TFormZUV() override;
+
+    // ---- Components (names as in the window's design; each is also its objectName) ----
+    ImageControl* RightImage = nullptr;
+    Panel* MnuLeftPanel = nullptr;
+    Panel* KSAdvPanel = nullptr;
+    MonthCalendar* MCal = nullptr;
+
+    ImageControl* LeftImage = nullptr;
+    AutoLabel* MMLabelZUV = nullptr;
+    AutoLabel* MMLabel1 = nullptr;
+    AutoLabel* mnu1 = nullptr;
+    AutoLabel* mnu2 = nullptr;
+    AutoLabel* mnu3 = nullptr;
+    AutoLabel* Mnu4 = nullptr;
+    AutoLabel* mnu5 = nullptr;
+    AutoLabel* mnu6 = nullptr;
+    AutoLabel* mnu7 = nullptr;
+
+    ShapeControl* TopShapeCenter = nullptr;
+    AutoLabel* CurrentKSLabel = nullptr;
+    ShapeControl* ButtomShapeRight = nullptr;
+    ShapeControl* ButtomShapeLeft = nullptr;
+    ShapeControl* ButtomShapeCenter = nullptr;
+    ShapeControl* TopShapeLeft = nullptr;
+    ShapeControl* TopShapeRight = nullptr;
+    ImageControl* MnuImage1 = nullptr;
+    ImageControl* MnuImage2 = nullptr;
+    ImageControl* MnuImage3 = nullptr;
+    ImageControl* MnuImage4 = nullptr;
+    AutoLabel* CurrentModeLabel = nullptr;
+    ShapeControl* TopLeftShapeClr = nullptr;
+    ShapeControl* TopRightShapeClr = nullptr;
+    ShapeControl* DownRightShapeClr = nullptr;
+    ShapeControl* DownLeftShapeClr = nullptr;
+    ScrollBox* StartPanel = nullptr;
+    ImageControl* StartImage = nullptr;
+    Panel* KSPanel = nullptr;
+    Panel* ControlMenuPanel = nullptr;
+
+    ImageControl* KSimg[26] = {};  // KSimg[1] … KSimg[25]
+    ShapeControl* KSLine[9] = {};  // KSLine[1] … KSLine[8]
+    ShapeControl* ShapeUp = nullptr;
+    ShapeControl* ShapeLeft = nullptr;
+    ShapeControl* ShapeRight = nullptr;
+    ShapeControl* ShapeDown = nullptr;
+
+    AutoLabel* LabelControlPatent = nullptr;
+    AutoLabel* LabelControlLic = nullptr;
+    AutoLabel* LabelControlDostup = nullptr;
+    AutoLabel* LabelControlDopusk = nullptr;
+    AutoLabel* LabelControlPlagiat = nullptr;
+
+    QMenu* PopupMnuImage1 = nullptr;
+    QAction* N[43] = {};  // N[1] … N[42]: the numbered items of all menus
+    QMenu* PopupMnuImage2 = nullptr;
+    QAction* MnuMainWnd = nullptr;
+    QMenu* PopupMnuImage3 = nullptr;
+    QMenu* mnu_vrks_spd_menu = nullptr;
+    QAction* mnu_vrks_spd = nullptr;
+    QAction* mnu_grks_spd = nullptr;
+    QMenu* vrks_tks_menu = nullptr;
+    QAction* vrks_tks = nullptr;
+    QMenu* grks_tks_menu = nullptr;
+    QAction* grks_tks = nullptr;
+    QMenu* PopupMnuImage4 = nullptr;
+    QMenu* StartPopupMnu = nullptr;
+
+    QTimer* Timer1 = nullptr;
+
+    // ---- State ----
+    QDate CurDate;
+    quint32 PenColor = 0;
+    int CurKS = 0;
+    int CurrentMode = 0;
+    int WidthShape = 0;
+    int HeightShape = 0;
+    QStringList VRKSData;
+    int BakCurKS = 0;
+    int BakMode = 0;
+    quint32 gdi_clWhite = 0;
+    quint32 gdi_clBlue = 0;
+    quint32 gdi_clRed = 0;
+    int PatentMode = 0;
+
+    // ---- Start-up, the blink ----
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Timer1Timer();
+    void ShowDataScreen();
+    void OnOffMainWnd(bool status);
+
+    // ---- Window states and movement ----
+    void N1Click();
+    void N2Click();
+    void N36Click();
+    void N3Click();
+    void MnuMainWndClick();
+    void MnuImage1Click();
+    void MnuImage2Click();
+    void MnuImage3Click();
+    void MnuImage4Click();
+    void MnuImage1ContextPopup(const QPoint& globalPos);
+    void TopShapeCenterMouseDown();
+    void CurrentKSLabelMouseDown();
+    bool IsMaximized() const;
+    bool IsStayOnTop() const;
+
+    // ---- Screens and navigation ----
+    void SelectMode();
+    void SelectMnuPos(int MnuIndex);
+    void N4Click();
+    void N5Click();
+    void N6Click();
+    void KSimg1Click();
+    void KSimg2Click();
+    void KSimg3Click();
+    void N42Click();
+    void N40Click();
+    void N41Click();
+    void mnu_grks_spdClick();
+    void N30Click();
+    void N31Click();
+    void N38Click();
+    void N39Click();
+    void N29Click();
+    void N32Click();
+    void mnu1Click();
+    void mnu3Click();
+    void mnu5Click();
+    void mnu6Click();
+    void LabelControlPatentClick();
+
+    // ---- Section menu ----
+    void FixMnuPos();
+    void MnuSetFont(int MnuIndex);
+    void MnuControlSetFont(int MnuIndex);
+
+    // ---- Loaders ----
+    // A stream over a private copy of a raw-data resource, or null after showing the message.
+    std::unique_ptr<QBuffer> LoadResToStream(const QString& ResName);
+    void LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, bool Pr);
+    void LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr);
+    void LoadStartImage(const QString& ResName, bool Pr);
+    void ClearPicture();
+    void LoadImage();
+
+    // ---- Sheet view: zoom, scrolling, clicks ----
+    void SetBigSize();
+    void SetNormalSize();
+    void N33Click();
+    void N34Click();
+    void StartPopupMnuPopup();
+    void StartImageMouseMove(int X, int Y);
+    void StartImageClick();
+    // One call per wheel event with its whole notches; screenPos is the pointer's position.
+    void FormMouseWheelDown(const QPoint& screenPos, int notches);
+    void FormMouseWheelUp(const QPoint& screenPos, int notches);
+
+    // ---- Frame layout ----
+    void SetPos();
+    void PaintShape();
+    void MnuLeftPanelResize();
+    void KSPanelResize();
+    // Lays out the docked panels (left section menu, right strip, content) for the current
+    // client size and visibilities; runs before SetPos reads their sizes.
+    void DockPanels();
+
+    // ---- Dating ----
+    void N35Click();
+    void MCalClick();
+    bool PaintDateGKS(const QDate& InDate);
+    bool PaintDateVRKS(const QDate& InDate);
+    bool VRKS_DayTable(const QDate& InDate);
+    bool VRKS_CalTable(const QDate& InDate);
+
+    // The resources the window reads (the embedded store unless a test hands it another).
+    void SetResourceStore(ResourceStore* store);
+    ResourceStore& Store() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildComponents();
+    void ConnectEvents();
+    void LoadCornerPictures(const QString& ResName);
+    void SetTitles(const QString& upper, const QString& lower, bool lowerFirst = false);
+    bool RunMarker(bool (TFormZUV::*marker)(const QDate&));
+    // Puts the plan's sheet on the sheet view and outlines its cells; false when it could not.
+    bool DrawMarkPlan(const MarkPlan& plan);
+
+    ResourceStore* m_store = nullptr;
+    std::unique_ptr<SheetCache> m_sheetCache;
+    QSize m_lastSheetSize;  // pixel size of the sheet in the cache
+    bool m_shown = false;
+    int m_wheelRemainder = 0;
+};
+
+// Unit-level variables of the main window's unit.
+extern TFormZUV* FormZUV;
+extern int SelectMnuIndex;
+extern int SelectControlMnuIndex;
+extern QPoint StartImageMousePos;
+extern int OffsetTop;
+extern int OffSetLeft;
+
+}  // namespace zuv

@@ -1,0 +1,55 @@
+#include "AutoLabel.h"
+
+#include <QMouseEvent>
+
+namespace zuv {
+
+AutoLabel::AutoLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setMouseTracking(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void AutoLabel::SetText(const QString& text) {
+    setText(text);
+    FitToText();
+}
+
+void AutoLabel::SetPointSize(int points) {
+    QFont f = font();
+    f.setPointSize(points);
+    setFont(f);
+    FitToText();
+}
+
+void AutoLabel::SetWordWrapFixedWidth(bool on) {
+    m_wrapFixedWidth = on;
+    setWordWrap(on);
+    FitToText();
+}
+
+void AutoLabel::FitToText() {
+    if (!m_autoSize) return;
+    const QFontMetrics metrics(font());
+    if (m_wrapFixedWidth) {
+        const QRect bounds = metrics.boundingRect(QRect(0, 0, width(), 100000), int(alignment()) | Qt::TextWordWrap, text());
+        resize(width(), bounds.height());
+    } else {
+        resize(metrics.horizontalAdvance(text()), metrics.height());
+    }
+}
+
+void AutoLabel::mousePressEvent(QMouseEvent* event) {
+    emit ButtonPressed(event->button());
+    if (event->button() == Qt::LeftButton) m_pressed = true;
+    event->accept();
+}
+
+void AutoLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) emit Clicked();
+}
+
+void AutoLabel::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }
+
+}  // namespace zuv

@@ -1,0 +1,119 @@
+#include "ImageControl.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <atomic>
+
+namespace zuv {
+
+namespace {
+std::atomic<int> g_livePictures{0};
+}
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+int ImageControl::LivePictures() { return g_livePictures.load(); }
+
+QImage& ImageControl::Canvas() {
+    const QSize size = this->size();
+    if (m_picture.isNull() || m_picture.size() != size || m_picture.format() != QImage::Format_ARGB32_Premultiplied) {
+        if (m_picture.isNull()) ++g_livePictures;
+        m_picture = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        m_picture.fill(Qt::white);
+    }
+    m_keyedValid = false;
+    return m_picture;
+}
+
+void ImageControl::Discard() {
+    if (!m_picture.isNull()) --g_livePictures;
+    m_picture = QImage();
+    m_keyed = QImage();
+    m_keyedValid = false;
+    update();
+}
+
+void ImageControl::SetPicture(const QImage& image) {
+    if (m_picture.isNull() && !image.isNull()) ++g_livePictures;
+    if (!m_picture.isNull() && image.isNull()) --g_livePictures;
+    m_picture = image;
+    m_keyedValid = false;
+    update();
+}
+
+void ImageControl::Repaint() {
+    m_keyedValid = false;
+    update();
+}
+
+void ImageControl::RepaintRegion(const QRegion& region) {
+    m_keyedValid = false;
+    // The picture is shown 1:1 when it has the control's size; otherwise everything moves.
+    if (m_picture.size() == size()) update(region);
+    else update();
+}
+
+void ImageControl::SetTransparent(bool on) {
+    m_transparent = on;
+    m_keyedValid = false;
+    update();
+}
+
+const QImage& ImageControl::shownImage() {
+    if (!m_transparent || m_picture.isNull()) return m_picture;
+    if (!m_keyedValid) {
+        const QRgb key = m_picture.pixel(0, m_picture.height() - 1);
+        m_keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < m_keyed.height(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(m_keyed.scanLine(y));
+            for (int x = 0; x < m_keyed.width(); ++x)
+                if ((line[x] | 0xFF000000u) == (key | 0xFF000000u)) line[x] = 0;
+        }
+        m_keyedValid = true;
+    }
+    return m_keyed;
+}
+
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull()) return;
+    const QImage& image = shownImage();
+    QPainter painter(this);
+    if (m_stretch) {
+        QRect target = rect();
+        if (m_proportional) {
+            QSize s = image.size().scaled(size(), Qt::KeepAspectRatio);
+            target = QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
+        }
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, image.size() != target.size());
+        painter.drawImage(target, image);
+    } else if (m_center) {
+        painter.drawImage(QPoint((width() - image.width()) / 2, (height() - image.height()) / 2), image);
+    } else {
+        painter.drawImage(QPoint(0, 0), image);
+    }
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
+    emit ButtonPressed(event->button());
+    if (event->button() == Qt::LeftButton) m_pressed = true;
+    event->accept();
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click) emit Clicked();
+}
+
+void ImageControl::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }
+
+void ImageControl::contextMenuEvent(QContextMenuEvent* event) {
+    emit ContextRequested(event->globalPos());
+    event->accept();
+}
+
+}  // namespace zuv

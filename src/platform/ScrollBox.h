@@ -1,0 +1,40 @@
+#pragma once
+// The sheet container: a borderless scroll area whose content is either fitted to it or of a
+// fixed (enlarged) size. Ranges are content extents in pixels; a position is kept between 0
+// and range − visible extent. It never scrolls on the wheel by itself: wheel notches are
+// reported and the window decides.
+
+#include <QScrollArea>
+
+namespace zuv {
+
+class ScrollBox : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit ScrollBox(QWidget* parent = nullptr);
+
+    // Fitted: the content follows the box's size. Enlarged: the content keeps a fixed size.
+    void SetFitted();
+    void SetEnlarged(const QSize& contentSize);
+    bool IsFitted() const { return widgetResizable(); }
+
+    int HorzRange() const;  // content width while it scrolls horizontally, else 0
+    int VertRange() const;
+    int HorzPosition() const;
+    int VertPosition() const;
+    void SetHorzPosition(int position);  // clamped
+    void SetVertPosition(int position);  // clamped
+
+signals:
+    // One signal per wheel event over the box itself (the content forwards its wheel here),
+    // with the number of whole notches (positive: away from the user, "up").
+    void WheelNotches(int notches);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    int m_wheelRemainder = 0;
+};
+
+}  // namespace zuv

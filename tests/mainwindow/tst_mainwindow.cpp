@@ -1,0 +1,272 @@
+// The main window through its real widgets: start-up state, every screen's titles, panels,
+// picker limits and menu items, the reset rule of SelectMode, and the blink's pen and timer.
+#include "TestSupport.h"
+#include "mainwindow/ZUVunit.h"
+
+#include <QtTest>
+
+using namespace zuv;
+
+namespace {
+
+struct Screen {
+    int ks;
+    int mode;
+    int patent;
+};
+
+// A form that has been shown (so its first screen is applied), with messages recorded.
+struct ShownForm {
+    zuvtest::FixedToday today{QDate(2006, 6, 15)};
+    zuvtest::MessageRecorder recorder;
+    TFormZUV form;
+    ShownForm() {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+    void go(const Screen& s) {
+        form.CurKS = s.ks;
+        form.CurrentMode = s.mode;
+        form.PatentMode = s.patent;
+        form.SelectMode();
+    }
+};
+
+const QString GKS = QStringLiteral("ГРИГОРИАНСКАЯ   КАЛЕНДАРНАЯ   СИСТЕМА");
+const QString VRKS = QStringLiteral("ВАРИЙСКАЯ   КАЛЕНДАРНАЯ   СИСТЕМА");
+const QString ZUV = QStringLiteral("ЗУВСКАЯ   КАЛЕНДАРНАЯ   СИСТЕМА");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Screen)
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpState() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        QCOMPARE(w.CurKS, 0);
+        QCOMPARE(w.CurrentMode, 7);
+        QCOMPARE(w.BakMode, 7);
+        QCOMPARE(w.BakCurKS, 0);
+        QCOMPARE(w.PatentMode, 0);
+        QCOMPARE(w.PenColor, 0xFFFFFFFFu);
+        QCOMPARE(w.gdi_clBlue, 0xFF0000FFu);
+        QCOMPARE(w.gdi_clRed, 0xFFFF0000u);
+        QCOMPARE(w.CurDate, QDate(2006, 6, 15));
+        QVERIFY(!w.Timer1->isActive());
+        QCOMPARE(w.Timer1->interval(), 1000);
+        QVERIFY(!w.MnuMainWnd->isEnabled());
+        QVERIFY(!w.vrks_tks->isVisible());
+        QVERIFY(w.grks_tks->isVisible());
+        QVERIFY(w.mnu_vrks_spd->isVisible());
+        QVERIFY(w.mnu_grks_spd->isVisible());
+        QVERIFY(!w.MCal->isVisible());
+        QCOMPARE(w.MCal->Date(), QDate(2016, 5, 29));
+        QCOMPARE(w.VRKSData.size(), 48'279);
+        QCOMPARE(w.VRKSData.first(), QStringLiteral("1,04.03.1921,1,1,1,1,1,1,481"));
+        QCOMPARE(SelectMnuIndex, 10);
+        QCOMPARE(w.windowTitle(), QStringLiteral("зувская календарная система"));
+        QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(w.size(), QSize(640, 465));
+        QCOMPARE(w.CurrentKSLabel->text(), QStringLiteral("КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"));
+        QCOMPARE(w.CurrentModeLabel->text(), QStringLiteral("ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"));
+        QVERIFY(w.KSPanel->isVisible());
+        QVERIFY(!w.StartPanel->isVisible());
+        QVERIFY(w.MnuLeftPanel->isVisible() && w.RightImage->isVisible());
+        QVERIFY(f.recorder.messages.isEmpty());
+    }
+
+    void componentsCarryTheirNames() {
+        ShownForm f;
+        for (const char* name : {"RightImage", "MnuLeftPanel", "KSAdvPanel", "MCal", "LeftImage", "MMLabelZUV", "MMLabel1",
+                                 "mnu1", "mnu2", "mnu3", "Mnu4", "mnu5", "mnu6", "mnu7", "TopShapeCenter", "CurrentKSLabel",
+                                 "ButtomShapeRight", "ButtomShapeLeft", "ButtomShapeCenter", "TopShapeLeft", "TopShapeRight",
+                                 "MnuImage1", "MnuImage2", "MnuImage3", "MnuImage4", "CurrentModeLabel", "TopLeftShapeClr",
+                                 "TopRightShapeClr", "DownRightShapeClr", "DownLeftShapeClr", "StartPanel", "StartImage",
+                                 "KSPanel", "ControlMenuPanel", "KSimg1", "KSimg25", "KSLine1", "KSLine8", "ShapeUp",
+                                 "ShapeLeft", "ShapeRight", "ShapeDown", "LabelControlPatent", "LabelControlLic",
+                                 "LabelControlDostup", "LabelControlDopusk", "LabelControlPlagiat"})
+            QVERIFY2(f.form.findChild<QWidget*>(QLatin1String(name)), name);
+        for (const char* name : {"N1", "N2", "N3", "N4", "N28", "N29", "N30", "N31", "N32", "N33", "N34", "N35", "N36",
+                                 "N38", "N39", "N40", "N41", "N42", "MnuMainWnd", "mnu_grks_spd", "mnu_vrks_spd",
+                                 "vrks_tks", "grks_tks"})
+            QVERIFY2(f.form.findChild<QAction*>(QLatin1String(name)), name);
+        QVERIFY(f.form.findChild<QTimer*>(QStringLiteral("Timer1")));
+        // Hints only where the design has them.
+        QVERIFY(f.form.mnu1->toolTip().isEmpty());
+        QCOMPARE(f.form.mnu2->toolTip(), QStringLiteral("наука о проекции времени"));
+        QCOMPARE(f.form.mnu7->toolTip(), QStringLiteral("обсуждения и дискуссии"));
+        QCOMPARE(f.form.KSimg[25]->toolTip(), QStringLiteral("кс болгарская"));
+        QVERIFY(f.form.LeftImage->toolTip().isEmpty());
+        QCOMPARE(f.form.PopupMnuImage1->actions().size(), 25);
+        QCOMPARE(f.form.N[28]->text(), QStringLiteral("кс болгарская"));
+        QVERIFY(!f.form.N[2]->isEnabled());
+    }
+
+    // Every screen the commands can reach, applied from the grid screen.
+    void screens_data() {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("lower");
+        QTest::addColumn<bool>("sideShown");
+        QTest::addColumn<bool>("sheetShown");
+        QTest::addColumn<bool>("gridShown");
+        QTest::addColumn<bool>("controlMenuShown");
+        QTest::addColumn<QDate>("pickerMin");  // invalid: the limits are not this screen's
+        QTest::addColumn<QDate>("pickerMax");
+        const QString main = QStringLiteral("ГЛАВНОЕ   ОКНО   РАЗДЕЛА");
+        const QString past = QStringLiteral("ПРОШЛОЕ   НАСТОЯЩЕЕ   БУДУЩЕЕ");
+        const QString std = QStringLiteral("СТАНДАРТ   ПРЕДСТАВЛЕНИЯ   ДАТ");
+        const QString chrono = QStringLiteral("ХРОНОЛОГИЯ   КАЛЕНДАРНОЙ   СИСТЕМЫ");
+        const QString dating = QStringLiteral("ДАТИРОВКА   КАЛЕНДАРНОЙ   СИСТЕМЫ");
+        const QString brief = QStringLiteral("КРАТКОЕ   ОПИСАНИЕ   СИСТЕМЫ");
+        const QDate g1(2001, 1, 1), g2(2048, 12, 31), v1(1921, 3, 4), v2(2049, 3, 2), none;
+        QTest::newRow("grid") << Screen{0, 7, 0} << "КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ" << "ГЛАВНОЕ   ОКНО   ПРОГРАММЫ" << true << false << true << false << none << none;
+        QTest::newRow("interface") << Screen{0, 8, 0} << "ИНТЕРФЕЙС   КОМПЬЮТЕРНОЙ   ПРОГРАММЫ" << brief << true << true << false << false << none << none;
+        QTest::newRow("control") << Screen{0, 17, 0} << "МЕНЮ  РАЗДЕЛА  КОНТРОЛЬ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << true << none << none;
+        QTest::newRow("patent") << Screen{0, 17, 18} << "ПАТЕНТ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << false << none << none;
+        QTest::newRow("zuv main") << Screen{4, 100, 0} << ZUV << main << true << true << false << false << none << none;
+        QTest::newRow("gks main") << Screen{1, 100, 0} << GKS << main << true << true << false << false << none << none;
+        QTest::newRow("vrks main") << Screen{2, 100, 0} << VRKS << main << true << true << false << false << none << none;
+        QTest::newRow("gks lilian") << Screen{1, 16, 0} << GKS << "ФОРМАТ   СИСТЕМЫ   ЮЛИАНО-ЛИЛИАНСКИЙ" << false << true << false << false << none << none;
+        QTest::newRow("gks standard") << Screen{1, 15, 0} << GKS << std << false << true << false << false << none << none;
+        QTest::newRow("gks chronology") << Screen{1, 2, 0} << GKS << chrono << false << true << false << false << none << none;
+        QTest::newRow("gks dating") << Screen{1, 3, 0} << GKS << dating << false << true << false << false << none << none;
+        QTest::newRow("gks dated") << Screen{1, 6, 0} << GKS << past << false << true << false << false << g1 << g2;
+        QTest::newRow("vrks annual") << Screen{2, 1, 0} << VRKS << std << false << true << false << false << none << none;
+        QTest::newRow("vrks yuga") << Screen{2, 14, 0} << VRKS << std << false << true << false << false << none << none;
+        QTest::newRow("vrks dating") << Screen{2, 3, 0} << VRKS << dating << false << true << false << false << none << none;
+        QTest::newRow("vrks astro") << Screen{2, 9, 0} << VRKS << "АСТРОНОМИЧЕСКИЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
+        QTest::newRow("vrks paschal") << Screen{2, 10, 0} << VRKS << "ПАСХАЛЬНЫЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
+        QTest::newRow("vrks year sheets") << Screen{2, 6, 0} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks calendar table") << Screen{2, 12, 0} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks day table") << Screen{2, 11, 0} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks chronology") << Screen{2, 2, 0} << VRKS << chrono << false << true << false << false << none << none;
+        QTest::newRow("zuv brief") << Screen{4, 5, 0} << ZUV << brief << true << true << false << false << none << none;
+        QTest::newRow("gks brief") << Screen{1, 5, 0} << GKS << brief << true << true << false << false << none << none;
+        QTest::newRow("vrks brief") << Screen{2, 5, 0} << VRKS << brief << true << true << false << false << none << none;
+    }
+    void screens() {
+        QFETCH(Screen, screen);
+        QFETCH(QString, upper);
+        QFETCH(QString, lower);
+        QFETCH(bool, sideShown);
+        QFETCH(bool, sheetShown);
+        QFETCH(bool, gridShown);
+        QFETCH(bool, controlMenuShown);
+        QFETCH(QDate, pickerMin);
+        QFETCH(QDate, pickerMax);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        // As a user gets there: a system's screens are reached through its main page.
+        if (screen.ks != 0 && screen.mode != 100) f.go({screen.ks, 100, 0});
+        w.MCal->show();
+        f.go(screen);
+        QCOMPARE(w.CurrentKSLabel->text(), upper);
+        QCOMPARE(w.CurrentModeLabel->text(), lower);
+        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
+        QCOMPARE(w.RightImage->isVisible(), sideShown);
+        QCOMPARE(w.StartPanel->isVisible(), sheetShown);
+        QCOMPARE(w.KSPanel->isVisible(), gridShown);
+        QCOMPARE(w.ControlMenuPanel->isVisible(), controlMenuShown);
+        QCOMPARE(w.BakMode, screen.mode);
+        QCOMPARE(w.BakCurKS, screen.ks);
+        QCOMPARE(w.MnuMainWnd->isEnabled(), screen.mode != 7);
+        QVERIFY(!w.MCal->isVisible());  // the reset step (or the grid's own row) hides the picker
+        if (pickerMin.isValid()) {
+            QCOMPARE(w.MCal->MinDate(), pickerMin);
+            QCOMPARE(w.MCal->MaxDate(), pickerMax);
+            QVERIFY(w.Timer1->isActive());
+        } else {
+            QVERIFY(!w.Timer1->isActive());
+        }
+        // The section menu's items follow the system.
+        if (screen.ks == 1) {
+            QVERIFY(!w.vrks_tks->isVisible() && w.grks_tks->isVisible());
+            QVERIFY(!w.mnu_vrks_spd->isVisible() && w.mnu_grks_spd->isVisible());
+        } else if (screen.ks == 2) {
+            QVERIFY(w.vrks_tks->isVisible() && !w.grks_tks->isVisible());
+            QVERIFY(w.mnu_vrks_spd->isVisible() && !w.mnu_grks_spd->isVisible());
+        } else {
+            QVERIFY(!w.vrks_tks->isVisible() && w.grks_tks->isVisible());
+            QVERIFY(w.mnu_vrks_spd->isVisible() && w.mnu_grks_spd->isVisible());
+        }
+        // A sheet screen has its sheet and the system's emblem in all four corners.
+        if (sheetShown && !controlMenuShown) QVERIFY(w.StartImage->HasPicture());
+        for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4}) QVERIFY(corner->HasPicture());
+        QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
+    }
+
+    // Applying the same pair again skips the reset: the picker stays open, the sheet stays.
+    void repeatedSelectModeSkipsTheReset() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.go({1, 2, 0});
+        w.MCal->show();
+        const qint64 before = w.StartImage->Picture().cacheKey();
+        w.SelectMode();
+        QVERIFY(w.MCal->isVisible());
+        QVERIFY(w.StartImage->HasPicture());
+        f.go({1, 3, 0});
+        QVERIFY(!w.MCal->isVisible());
+        QVERIFY(w.StartImage->Picture().cacheKey() != before);
+    }
+
+    // After a Gregorian section, the VRKS main page swaps the twins; the ZUV page keeps "спд".
+    void sectionMenuItemsFollowTheSystem() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.go({1, 2, 0});
+        f.go({2, 100, 0});
+        QVERIFY(w.vrks_tks->isVisible() && w.mnu_vrks_spd->isVisible());
+        QVERIFY(!w.grks_tks->isVisible() && !w.mnu_grks_spd->isVisible());
+        f.go({4, 100, 0});
+        QVERIFY(w.grks_tks->isVisible() && !w.vrks_tks->isVisible());
+        QVERIFY(w.mnu_vrks_spd->isVisible() && !w.mnu_grks_spd->isVisible());
+        // The side hidden by a section screen stays hidden on a main page, and the grid shows it.
+        f.go({1, 2, 0});
+        f.go({1, 100, 0});
+        QVERIFY(!w.MnuLeftPanel->isVisible());
+        f.go({1, 7, 0});
+        QVERIFY(w.MnuLeftPanel->isVisible() && w.RightImage->isVisible());
+    }
+
+    // ShowDataScreen: white → blue → red on dated screens; elsewhere nothing and no timer.
+    void penCycleAndTimerRule() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        w.ShowDataScreen();
+        QCOMPARE(w.PenColor, w.gdi_clWhite);
+        QVERIFY(!w.Timer1->isActive());
+        f.go({1, 6, 0});
+        QVERIFY(w.Timer1->isActive());
+        const quint32 expected[] = {w.gdi_clBlue, w.gdi_clRed, w.gdi_clWhite, w.gdi_clBlue};
+        for (quint32 colour : expected) {
+            w.Timer1Timer();
+            QCOMPARE(w.PenColor, colour);
+            QVERIFY(w.Timer1->isActive());
+        }
+        w.PenColor = 0xFF123456u;  // any other colour is left as it is
+        w.ShowDataScreen();
+        QCOMPARE(w.PenColor, 0xFF123456u);
+        f.go({1, 2, 0});
+        QVERIFY(w.Timer1->isActive());  // leaving does not stop it; the next tick does
+        w.Timer1Timer();
+        QVERIFY(!w.Timer1->isActive());
+    }
+
+    void sideSwitch() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        w.OnOffMainWnd(false);
+        QVERIFY(!w.MnuLeftPanel->isVisible() && !w.RightImage->isVisible());
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
+        w.OnOffMainWnd(true);
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
