@@ -1,16 +1,102 @@
 #pragma once
 // TKStblForm: the calendar systems table window, a second borderless window created hidden
-// at start-up.
+// at start-up. Nothing in the main window shows it; once visible it shows one page at a time
+// (the overview table, the date-representation standard, the dating sheet) between a top and
+// a bottom band, and its four corner pictures open its menus. The arithmetic lives in
+// KStblLayout.h, the page table in KStblPages.h.
 
+#include <QAction>
+#include <QBuffer>
+#include <QImage>
+#include <QMenu>
 #include <QWidget>
+#include <memory>
+
+#include "platform/AutoLabel.h"
+#include "platform/ImageControl.h"
+#include "platform/ScrollBox.h"
+#include "platform/ShapeControl.h"
 
 namespace zuv {
+
+class ResourceStore;
 
 class TKStblForm : public QWidget {
     Q_OBJECT
 public:
     explicit TKStblForm(QWidget* parent = nullptr);
     ~TKStblForm() override;
+
+    // ---- Components (names as in the window's design; each is also its objectName) ----
+    ShapeControl* TopShapeLeft = nullptr;
+    ShapeControl* TopShapeCenter = nullptr;
+    ShapeControl* TopShapeRight = nullptr;
+    ShapeControl* ButtomShapeLeft = nullptr;
+    ShapeControl* ButtomShapeCenter = nullptr;
+    ShapeControl* ButtomShapeRight = nullptr;
+    AutoLabel* CurrentKSLabel = nullptr;
+    AutoLabel* CurrentModeLabel = nullptr;
+    ImageControl* MnuImage1 = nullptr;  // top left
+    ImageControl* MnuImage2 = nullptr;  // top right
+    ImageControl* MnuImage3 = nullptr;  // bottom left
+    ImageControl* MnuImage4 = nullptr;  // bottom right
+    ScrollBox* StartPanel = nullptr;
+    ImageControl* StartImage = nullptr;  // the page view, filling StartPanel
+
+    QMenu* PopupMnuImage1 = nullptr;  // N4 … N28: the calendar systems
+    QMenu* PopupMnuImage2 = nullptr;  // N1 … N3: the window commands
+    QMenu* PopupMnuImage3 = nullptr;  // N29 … N31: the pages
+    QMenu* PopupMnuImage4 = nullptr;  // N32
+    QAction* N[33] = {};              // N[1] … N[32]
+
+    // ---- State ----
+    int CurrentMode = 0;  // 0 overview table, 1 date-representation standard, 2 none, 3 dating sheet
+    int WidthShape = 0;
+    int HeightShape = 0;
+    QImage MainImg;  // the page picture last decoded; replaced by the next page
+
+    // ---- Layout ----
+    void SetPos();
+    void PaintShape();
+    void FormResize();
+
+    // ---- Pages ----
+    void SelectMode();
+    void LoadStartImage(const QString& ResName, bool Pr);
+    // A stream over the window's own copy of a raw-data resource; null when the resource is
+    // missing or empty. Says nothing to the user.
+    std::unique_ptr<QBuffer> LoadResToStream(const QString& ResName);
+    // The resource the last page load could not read or decode; empty after a good load.
+    const QString& LastFailedResource() const { return m_lastFailedResource; }
+
+    // ---- Commands ----
+    void MnuImage1Click();
+    void MnuImage2Click();
+    void MnuImage3Click();
+    void MnuImage4Click();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N29Click();
+    void N30Click();
+    void N31Click();
+    void StartImageClick();
+
+    // The resources the window reads (the embedded store unless a test hands it another).
+    void SetResourceStore(ResourceStore* store) { m_store = store; }
+    ResourceStore& Store() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildComponents();
+    void ConnectEvents();
+
+    ResourceStore* m_store = nullptr;
+    QString m_lastFailedResource;
+    bool m_placed = false;  // centred on the desktop at the first show
 };
 
 extern TKStblForm* KStblForm;
