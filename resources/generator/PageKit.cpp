@@ -255,7 +255,7 @@ void Page::caption(const QString& text, Qt::Alignment align, qreal scale, const 
     advance(y() + h + 0.4 * u_);
 }
 
-void Page::bullets(const QStringList& items, bool numbered, qreal scale) {
+void Page::bullets(const QStringList& items, bool numbered, qreal scale, Qt::Alignment align) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
     const qreal size = scale * u_;
@@ -277,24 +277,25 @@ void Page::bullets(const QStringList& items, bool numbered, qreal scale) {
             }
             p.restore();
         }
-        y0 += drawText(items.at(i), body, QPointF(f.left() + indent, y0), f.width() - indent, Qt::AlignJustify,
-                       pal.ink, 1.38);
+        y0 += drawText(items.at(i), body, QPointF(f.left() + indent, y0), f.width() - indent, align, pal.ink, 1.38);
         y0 += 0.22 * size;
     }
     advance(y0 + 0.35 * u_);
 }
 
-void Page::definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm) {
+void Page::definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm, Qt::Alignment align,
+                       qreal scale) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
+    const qreal size = scale * u_;
     const qreal termW = termWidthEm * u_;
     qreal y0 = y();
     for (const auto& [term, text] : items) {
-        const qreal h1 = drawText(term, pageFont(Face::SansBold, 0.92 * u_), QPointF(f.left(), y0 + 0.06 * u_),
+        const qreal h1 = drawText(term, pageFont(Face::SansBold, 0.92 * size), QPointF(f.left(), y0 + 0.06 * size),
                                   termW - 0.6 * u_, Qt::AlignLeft, pal.accent, 1.38 / 0.92);
-        const qreal h2 = drawText(text, pageFont(Face::Serif, u_), QPointF(f.left() + termW, y0),
-                                  f.width() - termW, Qt::AlignJustify, pal.ink, 1.38);
-        y0 += std::max(h1, h2) + 0.3 * u_;
+        const qreal h2 = drawText(text, pageFont(Face::Serif, size), QPointF(f.left() + termW, y0), f.width() - termW,
+                                  align, pal.ink, 1.38);
+        y0 += std::max(h1, h2) + 0.3 * size;
     }
     advance(y0 + 0.3 * u_);
 }
@@ -397,7 +398,7 @@ void Page::table(const PageTable& t) {
     advance(y0 + 0.5 * u_);
 }
 
-void Page::note(const QString& heading, const QString& text, BoxStyle style) {
+void Page::note(const QString& heading, const QString& text, BoxStyle style, Qt::Alignment align) {
     box(
         [&] {
             const QRectF f = frame();
@@ -406,7 +407,7 @@ void Page::note(const QString& heading, const QString& text, BoxStyle style) {
                 y0 += drawText(heading, pageFont(Face::SansBold, u_), QPointF(f.left(), y0), f.width(), Qt::AlignLeft,
                                style == BoxStyle::Note ? pagePalette().accent2 : pagePalette().accent, 1.3) +
                       0.2 * u_;
-            y0 += drawText(text, pageFont(Face::Serif, 0.95 * u_), QPointF(f.left(), y0), f.width(), Qt::AlignJustify,
+            y0 += drawText(text, pageFont(Face::Serif, 0.95 * u_), QPointF(f.left(), y0), f.width(), align,
                            pagePalette().ink, 1.38);
             advance(y0);
         },

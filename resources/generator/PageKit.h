@@ -122,9 +122,12 @@ public:
     void caption(const QString& text, Qt::Alignment align = Qt::AlignLeft, qreal scale = 0.85,
                  const QColor& color = QColor());
     // Bulleted (numbered = false) or numbered list; items may wrap; hanging indent.
-    void bullets(const QStringList& items, bool numbered = false, qreal scale = 1.0);
+    // Narrow columns read better with align = Qt::AlignLeft.
+    void bullets(const QStringList& items, bool numbered = false, qreal scale = 1.0,
+                 Qt::Alignment align = Qt::AlignJustify);
     // Definition list: bold term in a left column of `termWidthEm`, text on the right.
-    void definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm = 8);
+    void definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm = 8,
+                     Qt::Alignment align = Qt::AlignJustify, qreal scale = 1.0);
     // Centred display formula in serif italic (mono = true: monospace), with an optional
     // right-aligned label like "(1)". Lines split at "\n".
     void formula(const QString& text, const QString& label = QString(), bool mono = false,
@@ -132,7 +135,8 @@ public:
     // Table with header row, grid lines and zebra rows (see PageTable).
     void table(const PageTable& table);
     // Framed box around a short titled text.
-    void note(const QString& heading, const QString& text, BoxStyle style = BoxStyle::Note);
+    void note(const QString& heading, const QString& text, BoxStyle style = BoxStyle::Note,
+              Qt::Alignment align = Qt::AlignJustify);
     // Framed box around any blocks drawn by `content` (which uses this Page as usual).
     void box(const std::function<void()>& content, BoxStyle style = BoxStyle::Note);
     // Side-by-side columns: each function draws into its own column frame; the cursor then
