@@ -99,8 +99,11 @@ public:
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
     qreal u() const { return u_; }                  // body text size in pixels
-    void setBodySize(qreal pixels);                 // also rescales the default margins
-    // Margins in pixels (default: max(2.2u, 4% of the shorter side) all round).
+    // Sets u() and rescales the default margins. Call it before drawing anything: it puts
+    // the cursor back at the top margin.
+    void setBodySize(qreal pixels);
+    // Margins in pixels (default: max(2.2u, 4% of the shorter side) all round); like
+    // setBodySize, call it before drawing.
     void setMargins(qreal left, qreal top, qreal right, qreal bottom);
     QRectF frame() const;                           // the current frame (page area or column)
     qreal y() const;                                // cursor, absolute page pixels

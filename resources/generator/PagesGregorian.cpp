@@ -738,7 +738,8 @@ void drawAnnouncePage(const Context& ctx) {
             page.heading(u"Устройство"_s);
             page.paragraph(u"Солнечный календарь: год из 12 месяцев по 28–31 дню, 365 дней в простом "
                            "году и 366 — в високосном. Високосен год, номер которого делится на 4, кроме "
-                           "столетних, не делящихся на 400: 2000 — високосный, 2100 — нет."_s);
+                           "столетних, не делящихся на 400: 2000 — високосный, 2100 — нет."_s,
+                           Qt::AlignLeft);
             PageTable t;
             t.headers = {u"Месяц"_s, u"Дней"_s, u"Месяц"_s, u"Дней"_s};
             for (int m = 1; m <= 6; ++m) {
@@ -759,7 +760,7 @@ void drawAnnouncePage(const Context& ctx) {
             page.bullets({u"%1 високосных года из 400"_s.arg(leapYears),
                           u"%1 дней = ровно %2 недель"_s.arg(grouped(days)).arg(grouped(days / 7)),
                           u"%1 месяцев; средний год — %2 суток"_s.arg(grouped(months)).arg(decimal(double(days) / 400.0, 4)),
-                          u"через 400 лет даты снова падают на те же дни недели; 13-е число приходится "
+                          u"через 400 лет даты снова приходятся на те же дни недели; 13-е число приходится "
                           "на пятницу %1 раз за цикл%2"_s.arg(fridays13).arg(fridayMost ? u" — чаще, чем на любой другой день"_s : QString())},
                          false, 0.95, Qt::AlignLeft);
             page.heading(u"История"_s);
@@ -1083,10 +1084,10 @@ void drawFormatsPage(const Context& ctx) {
         const SheetPlace p = sheetPlace(d);
         return p.nextYearsBand ? u"1 (полоса %1 г.)"_s.arg(p.shownYear) : QString::number(p.weekNumber);
     });
-    t.widths = {1.45, 1.35, 1.3, 1.3, 1.3, 1.3, 1.3};
+    t.widths = {1.6, 1.5, 1.3, 1.3, 1.3, 1.3, 1.3};
     t.align = std::vector<Qt::Alignment>(7, Qt::AlignHCenter);
     t.align[0] = t.align[1] = Qt::AlignLeft;
-    t.fontScale = 0.85;
+    t.fontScale = 0.82;
     page.table(t);
 
     page.columns({
