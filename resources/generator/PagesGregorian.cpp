@@ -617,14 +617,14 @@ void drawChronologyPage(const Context& ctx) {
 void drawDatingPage(const Context& ctx) {
     Page page(u"GRKS_DKS"_s);
     page.setBodySize(fittedBodySize(page.width(), page.height(), 11.5));
-    page.title(u"Датировка по листам"_s, u"четырёхлетние листы GS2001 … GS2049 и отметка дня в программе"_s);
+    page.title(u"Датировка по листам"_s, u"четырёхлетние листы GS2001 … GS2049\nи отметка дня в программе"_s);
 
     page.heading(u"1. Лист и полоса"_s);
     std::vector<int> firsts;
     for (int y = 2001; y <= 2052; ++y)
         if (firsts.empty() || firsts.back() != sheetFirstYear(y)) firsts.push_back(sheetFirstYear(y));
     page.paragraph(u"Лист охватывает четыре года подряд, по полосе на год; всего %1 листов, от GS%2 (%2–%3) "
-                   "до GS%4 (%4–%5). Год Y лежит на листе GS*S* в полосе *b*:"_s
+                   "до GS%4 (%4–%5). Год Y лежит в полосе *b* листа, названного по его первому году *S*:"_s
                        .arg(firsts.size())
                        .arg(firsts.front())
                        .arg(firsts.front() + 3)
