@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace zuv {
 
 AutoLabel::AutoLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -30,11 +32,16 @@ void AutoLabel::SetWordWrapFixedWidth(bool on) {
 void AutoLabel::FitToText() {
     if (!m_autoSize) return;
     const QFontMetrics metrics(font());
+    // Some glyphs (the breve of "Й" in Tahoma) rise above the font's ascent. The label clips
+    // its text to its rectangle, so it grows by that much above and below and centres the
+    // line vertically. Measured on the font, not the text, so captions of one font match.
+    const int overshoot = std::max(0, -metrics.boundingRect(QStringLiteral("ЙЁ")).top() - metrics.ascent());
     if (m_wrapFixedWidth) {
         const QRect bounds = metrics.boundingRect(QRect(0, 0, width(), 100000), int(alignment()) | Qt::TextWordWrap, text());
-        resize(width(), bounds.height());
+        resize(width(), bounds.height() + overshoot);
     } else {
-        resize(metrics.horizontalAdvance(text()), metrics.height());
+        setAlignment((alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+        resize(metrics.horizontalAdvance(text()), metrics.height() + 2 * overshoot);
     }
 }
 
