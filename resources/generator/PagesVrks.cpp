@@ -52,15 +52,19 @@ void termDefinitions(Page& page, const std::vector<std::pair<QString, QString>>&
     page.setY(y + 0.3 * u);
 }
 
-void raggedBullets(Page& page, const QStringList& items, qreal scale) {
+void raggedBullets(Page& page, const QStringList& items, qreal scale, bool numbered) {
     const PagePalette& pal = pagePalette();
     const qreal size = scale * page.u();
-    const qreal indent = 1.3 * size;
+    const qreal indent = (numbered ? 1.9 : 1.3) * size;
     const QFont body = pageFont(Face::Serif, size);
     const QRectF f = page.frame();
     qreal y = page.y();
-    for (const QString& item : items) {
-        if (!page.measuring()) {
+    for (int i = 0; i < items.size(); ++i) {
+        if (numbered) {
+            page.drawText(QString::number(i + 1) + QLatin1Char('.'), pageFont(Face::SansBold, 0.95 * size),
+                          QPointF(f.left(), y + 0.03 * size), indent - 0.4 * size, Qt::AlignRight, pal.accent,
+                          1.38 / 0.95);
+        } else if (!page.measuring()) {
             QPainter& p = page.painter();
             p.save();
             p.setPen(Qt::NoPen);
@@ -68,10 +72,29 @@ void raggedBullets(Page& page, const QStringList& items, qreal scale) {
             p.drawEllipse(QPointF(f.left() + 0.45 * size, y + 0.69 * size), 0.17 * size, 0.17 * size);
             p.restore();
         }
-        y += page.drawText(keepTogether(item), body, QPointF(f.left() + indent, y), f.width() - indent, Qt::AlignLeft, pal.ink, 1.38);
+        y += page.drawText(keepTogether(items.at(i)), body, QPointF(f.left() + indent, y), f.width() - indent,
+                           Qt::AlignLeft, pal.ink, 1.38);
         y += 0.22 * size;
     }
     page.setY(y + 0.35 * page.u());
+}
+
+void raggedNote(Page& page, const QString& heading, const QString& text, BoxStyle style) {
+    page.box(
+        [&] {
+            const PagePalette& pal = pagePalette();
+            const QRectF f = page.frame();
+            const qreal u = page.u();
+            qreal y = page.y();
+            if (!heading.isEmpty())
+                y += page.drawText(heading, pageFont(Face::SansBold, u), QPointF(f.left(), y), f.width(), Qt::AlignLeft,
+                                   style == BoxStyle::Note ? pal.accent2 : pal.accent, 1.3) +
+                     0.2 * u;
+            y += page.drawText(keepTogether(text), pageFont(Face::Serif, 0.95 * u), QPointF(f.left(), y), f.width(),
+                               Qt::AlignLeft, pal.ink, 1.38);
+            page.setY(y);
+        },
+        style);
 }
 
 // A yuga as a strip: the four years to scale with their day ranges and the extra days.

@@ -3,6 +3,7 @@
 // Every function draws its page completely and saves it under its catalogue name.
 
 #include "GenCommon.h"
+#include "PageKit.h"
 
 #include <QDate>
 #include <QPainter>
@@ -23,7 +24,6 @@ void drawVrksPaschalPage(const Context& ctx);        // VRKS_TFS_PAS
 void drawZuvDescriptionPage(const Context& ctx);     // ANONS_ZUV
 void drawVrksDescriptionPage(const Context& ctx);    // ANONS_VRKS
 
-class Page;
 
 // Small helpers the pages share.
 
@@ -35,8 +35,12 @@ void termDefinitions(Page& page, const std::vector<std::pair<QString, QString>>&
 // line never breaks inside one.
 QString keepTogether(QString text);
 
-// A bulleted list set ragged-right (short items read better without justification).
-void raggedBullets(Page& page, const QStringList& items, qreal scale = 1.0);
+// A bulleted or numbered list set ragged-right: items with formulas must not be justified,
+// or the spaces inside the formulas stretch.
+void raggedBullets(Page& page, const QStringList& items, qreal scale = 1.0, bool numbered = false);
+
+// A framed note like Page::note, with its text set ragged-right for the same reason.
+void raggedNote(Page& page, const QString& heading, const QString& text, BoxStyle style);
 
 // A yuga as a strip across `area`: the four years to scale with their day ranges and the
 // extra days at the end.

@@ -129,7 +129,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
                                {QStringLiteral("сезон"), QStringLiteral("С = (Д − 1) div 91 + 1, от 1 до 4")},
                                {QStringLiteral("обратно"), QStringLiteral("Д = 28 · (М − 1) + Ч")}});
              const int d1 = newYear2001.dayOfYear - 1;
-             page.note(QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(gregorianText(newYear2001.gregorian)),
+             raggedNote(page, QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(gregorianText(newYear2001.gregorian)),
                        keepTogether(QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
                                                    "Н = %1 mod 7 + 1 = **%4**; Т = %1 div 7 + 1 = **%5**; "
                                                    "С = %1 div 91 + 1 = **%6**.")
@@ -228,7 +228,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
                                      QStringLiteral("краткая: день юги (четыре цифры) и номер юги")},
                                     {QStringLiteral("ДДД.Г.ЮЮЮ"),
                                      QStringLiteral("развёрнутая: день года, год юги и юга")}});
-             page.note(QStringLiteral("Пример"),
+             raggedNote(page, QStringLiteral("Пример"),
                        QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
                                       "это %5-й день её %6-го года: **%7**, в годовом формате %8.")
                            .arg(gregorianText(sample.gregorian))
@@ -326,8 +326,7 @@ void drawVrksDatingPage(const Context& ctx) {
                                  "достаточно найти свою дату в таблице своего года юги."),
                   QStringLiteral("**Календарная таблица.** Один год из 364 дней, общий для всех лет: день "
                                  "находится по дню года д.")};
-             for (QString& step : steps) step = keepTogether(step);
-             page.bullets(steps, true, 0.95);
+             raggedBullets(page, steps, 0.95, true);
              page.note(QStringLiteral("В программе"),
                        QStringLiteral("Пункт «пнб» меню разделов открывает дневную таблицу юги с отмеченным "
                                       "днём. Щелчок по листу переключает её на календарную таблицу, следующий — "
@@ -338,7 +337,7 @@ void drawVrksDatingPage(const Context& ctx) {
              page.heading(QStringLiteral("Примеры"));
              for (const QDate& date : {QDate(2025, 6, 15), QDate(2025, 1, 15)}) {
                  const VrksDay d = mustLookUp(ctx, date);
-                 page.note(QStringLiteral("Дата ") + gregorianText(date),
+                 raggedNote(page, QStringLiteral("Дата ") + gregorianText(date),
                            datingSteps(d), BoxStyle::Accent);
              }
          }},
