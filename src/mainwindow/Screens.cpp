@@ -160,6 +160,8 @@ void TFormZUV::SelectMode() {
         if (PaintDateGKS(CurDate)) {
             LoadCornerPictures(QStringLiteral("KSimg2"));
             Timer1->start();
+        } else {
+            Timer1->stop();  // a tick still pending from the last screen would repeat the message
         }
     }
     // Rows R, S and T: the VRKS dated sheets.
@@ -175,6 +177,7 @@ void TFormZUV::SelectMode() {
         SetPos();
         LoadCornerPictures(QStringLiteral("KSimg3"));
         if ((this->*d.marker)(CurDate)) Timer1->start();
+        else Timer1->stop();  // a tick still pending from the last screen would repeat the message
     }
 
     // Rows V to X: the short descriptions.
