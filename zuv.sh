@@ -36,6 +36,19 @@ test)
     install_missing
     build
     (cd "$BUILD_DIR" && ctest --output-on-failure -j"$(nproc)")
+    # The same suites again under AddressSanitizer, UndefinedBehaviorSanitizer and
+    # LeakSanitizer; the pictures drawn by the release build are reused. Any report fails.
+    asan_dir="$BUILD_DIR-sanitize"
+    pictures="$(cd "$BUILD_DIR" && pwd)/resources/generated"
+    suppressions="$PWD/tests/sanitizers/lsan.supp"
+    cmake -S . -B "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUV_SANITIZE=ON -DZUV_BUILD_BENCH=OFF \
+          -DZUV_PREBUILT_RESOURCES="$pictures" >/dev/null
+    cmake --build "$asan_dir" -j"$(nproc)"
+    (cd "$asan_dir" &&
+     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+     UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+     LSAN_OPTIONS=suppressions="$suppressions":print_suppressions=0 \
+     ctest --output-on-failure -j"$(nproc)" -E smoke_real_window)
     ;;
 *)
     echo "usage: $0 run|test" >&2
