@@ -32,6 +32,9 @@ void TFormZUV::MnuControlSetFont(int MnuIndex) {
     SelectControlMnuIndex = MnuIndex;
 }
 
-void TFormZUV::MnuLeftPanelResize() { FixMnuPos(); }
+void TFormZUV::MnuLeftPanelResize() {
+    LeftImage->setGeometry(MnuLeftPanel->rect());  // the background fills the panel
+    FixMnuPos();
+}
 
 }  // namespace zuv

@@ -15,29 +15,35 @@ bool TFormZUV::IsMaximized() const { return windowState() & Qt::WindowMaximized;
 bool TFormZUV::IsStayOnTop() const { return windowFlags() & Qt::WindowStaysOnTopHint; }
 
 namespace {
+// Changes the layering of the shown window in place. Changing the widget's own flags would
+// hide it and make a new native window, which loses the maximised state on the way.
 void setStayOnTop(QWidget* window, bool on) {
-    if (bool(window->windowFlags() & Qt::WindowStaysOnTopHint) == on) return;
-    const bool visible = window->isVisible();
-    const Qt::WindowStates state = window->windowState();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, on);  // hides a visible window
-    window->setWindowState(state);
-    if (visible) window->show();
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (bool(flags & Qt::WindowStaysOnTopHint) == on) return;
+    const Qt::WindowFlags changed = on ? (flags | Qt::WindowStaysOnTopHint) : (flags & ~Qt::WindowStaysOnTopHint);
+    window->overrideWindowFlags(changed);
+    if (QWindow* handle = window->windowHandle()) handle->setFlags(changed);
 }
 }  // namespace
 
 void TFormZUV::N1Click() {
+    // The window takes the work area before it is marked maximised: the window system may
+    // apply the maximised geometry later, or (without a window manager) never, and the layout
+    // below is for the new size. A geometry change after the mark would drop the mark again.
+    if (!IsMaximized()) m_normalGeometry = geometry();
+    if (QScreen* s = screen()) setGeometry(s->availableGeometry());
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
     setStayOnTop(this, true);
     N[1]->setEnabled(false);
     N[2]->setEnabled(true);
-    // The new size may arrive later from the window system; lay out for the screen now.
-    if (QScreen* s = screen()) resize(s->availableGeometry().size());
     DockPanels();
     SelectMode();
 }
 
 void TFormZUV::N2Click() {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    // Back to the last normal place and size, also where the window system leaves that to us.
+    if (m_normalGeometry.isValid() && geometry() != m_normalGeometry) setGeometry(m_normalGeometry);
     RightImage->hide();
     MnuLeftPanel->show();
     RightImage->show();

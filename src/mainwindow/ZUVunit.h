@@ -230,6 +230,7 @@ private:
     std::unique_ptr<SheetCache> m_sheetCache;
     QSize m_lastSheetSize;  // pixel size of the sheet in the cache
     bool m_shown = false;
+    QRect m_normalGeometry;  // where the restore command puts the window back
     int m_wheelRemainder = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "WindowServices.h"
 
+#include "PointerDrag.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QWidget>
@@ -8,6 +10,11 @@
 namespace zuv {
 
 namespace {
+InteractiveMoveHandler& moveHandler() {
+    static InteractiveMoveHandler handler;
+    return handler;
+}
+
 std::function<QDate()>& todayProvider() {
     static std::function<QDate()> provider;
     return provider;
@@ -19,9 +26,19 @@ QPoint PointerScreenPos() { return QCursor::pos(); }
 QWidget* WidgetAtScreenPos(const QPoint& screenPos) { return QApplication::widgetAt(screenPos); }
 
 bool StartInteractiveMove(QWidget* window) {
+    if (moveHandler()) return moveHandler()(window);
+    if (!window) return false;
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    QWindow* handle = window ? window->windowHandle() : nullptr;
-    return handle && handle->startSystemMove();
+    QWindow* handle = window->windowHandle();
+    if (handle && handle->startSystemMove()) return true;
+    PointerDrag::Start(window);
+    return true;
+}
+
+InteractiveMoveHandler setInteractiveMoveHandler(InteractiveMoveHandler handler) {
+    InteractiveMoveHandler previous = moveHandler();
+    moveHandler() = std::move(handler);
+    return previous;
 }
 
 QDate Today() {

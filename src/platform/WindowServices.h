@@ -13,9 +13,15 @@ namespace zuv {
 QPoint PointerScreenPos();
 QWidget* WidgetAtScreenPos(const QPoint& screenPos);
 
-// Starts the platform's interactive move of the window under the pointer: the window follows
-// the pointer until the button is released. Returns false where the platform cannot.
+// Starts the interactive move of the window: it follows the pointer until the button is
+// released. The window system's own move is used where there is one; elsewhere the window
+// follows the pointer by itself. Returns false only without a window.
 bool StartInteractiveMove(QWidget* window);
+
+// Replaces the interactive move (tests count the requests instead of moving); an empty
+// function restores the real one. Returns the previous handler.
+using InteractiveMoveHandler = std::function<bool(QWidget*)>;
+InteractiveMoveHandler setInteractiveMoveHandler(InteractiveMoveHandler handler);
 
 // Today's date from the system clock; tests may replace the clock.
 QDate Today();
