@@ -20,7 +20,19 @@ struct Screen {
 
 inline QString describe(const Screen& s) { return QStringLiteral("(%1, %2, %3)").arg(s.ks).arg(s.mode).arg(s.patent); }
 
+// The unit-level variables start at zero in the program; each test's window starts so too.
+struct FreshUnitState {
+    FreshUnitState() {
+        zuv::SelectMnuIndex = 0;
+        zuv::SelectControlMnuIndex = 0;
+        zuv::StartImageMousePos = QPoint();
+        zuv::OffsetTop = 0;
+        zuv::OffSetLeft = 0;
+    }
+};
+
 struct ShownForm {
+    FreshUnitState fresh;
     FixedToday today{QDate(2006, 6, 15)};
     MessageRecorder recorder;
     zuv::TFormZUV form;
@@ -28,6 +40,8 @@ struct ShownForm {
     ShownForm() {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The pointer starts off the window: a move to where it already is reports nothing.
+        QTest::mouseMove(form.windowHandle(), QPoint(-20, -20));
     }
     ~ShownForm() { closeMenus(); }
 
@@ -61,6 +75,13 @@ struct ShownForm {
             menu->hide();
     }
 };
+
+// The pointer moved to `pos` of `widget`, delivered by the window to whatever lies there.
+inline void pointerTo(QWidget* widget, const QPoint& pos) {
+    QWidget* window = widget->window();
+    QTest::mouseMove(window->windowHandle(), widget->mapTo(window, pos));
+}
+inline void pointerTo(QWidget* widget) { pointerTo(widget, QPoint(widget->width() / 2, widget->height() / 2)); }
 
 // A right click as the window system reports it: a context-menu event at the point.
 inline void contextClick(QWidget* widget, const QPoint& pos) {

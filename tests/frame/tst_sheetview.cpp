@@ -1,0 +1,419 @@
+// The sheet view: enlarging and reducing, the sheet's menu, clicks on the sheet (the centre
+// of a main page, the VRKS cycle, the picker) and the wheel.
+#include "FrameTestSupport.h"
+
+#include <QScrollBar>
+#include <QWheelEvent>
+
+using namespace zuv;
+using zuvtest::pointerTo;
+using zuvtest::Screen;
+using zuvtest::ShownForm;
+
+namespace {
+
+// Changes whenever SelectMode applies a screen: every screen redraws its corner pictures.
+qint64 cornerPicture(const TFormZUV& w) { return w.MnuImage1->Picture().cacheKey(); }
+
+// A click on the sheet where the pointer is: it moves there first, as a real pointer does.
+void clickSheet(TFormZUV& w, const QPoint& pos) {
+    pointerTo(w.StartImage, pos);
+    QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, pos);
+}
+QPoint viewCentre(const TFormZUV& w) { return QPoint(w.StartImage->width() / 2, w.StartImage->height() / 2); }
+
+// One wheel event with `delta` units (120 a notch, negative towards the user), delivered to
+// `target` with the pointer over `target` at `pos`.
+// A point of the sheet given in the container's visible area (the view itself may be larger
+// and scrolled).
+QPoint onSheet(const TFormZUV& w, const QPoint& visible) { return w.StartImage->mapFrom(w.StartPanel->viewport(), visible); }
+
+void wheel(QWidget* target, const QPoint& pos, int delta) {
+    QWheelEvent event(QPointF(pos), QPointF(target->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+void wheel(QWidget* target, int delta) { wheel(target, QPoint(target->width() / 2, target->height() / 2), delta); }
+
+}  // namespace
+
+class TestSheetView : public QObject {
+    Q_OBJECT
+private slots:
+    // "увеличить": two or three times the container, centred horizontally; again the same;
+    // "уменьшить" fits it back.
+    void enlargeAndReduce_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<QSize>("container");
+        QTest::addColumn<QSize>("enlarged");
+        QTest::addColumn<int>("horizontal");
+        // Sides hidden: the container is 637 × 417.
+        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("gks dating, three times") << QList<Screen>{{1, 100, 0}, {1, 3, 0}} << QSize(637, 417) << QSize(1911, 1251) << 637;
+        QTest::newRow("vrks dating") << QList<Screen>{{2, 100, 0}, {2, 3, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("gks dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        // Sides shown: 414 × 417.
+        QTest::newRow("gks description") << QList<Screen>{{1, 100, 0}, {1, 5, 0}} << QSize(414, 417) << QSize(828, 834) << 207;
+        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << QSize(414, 417) << QSize(828, 834) << 207;
+        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << QSize(414, 417) << QSize(828, 834) << 207;
+    }
+    void enlargeAndReduce() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(QSize, container);
+        QFETCH(QSize, enlarged);
+        QFETCH(int, horizontal);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        QCOMPARE(w.StartPanel->size(), container);
+        QCOMPARE(w.StartImage->size(), container);
+        QVERIFY(w.StartPanel->IsFitted());
+        for (int time = 0; time < 2; ++time) {
+            w.N[33]->trigger();
+            QVERIFY(!w.StartPanel->IsFitted());
+            QCOMPARE(w.StartImage->size(), enlarged);
+            QCOMPARE(w.StartImage->pos(), QPoint(-w.StartPanel->HorzPosition(), -w.StartPanel->VertPosition()));
+            QCOMPARE(w.StartPanel->HorzRange(), enlarged.width());
+            QCOMPARE(w.StartPanel->HorzPosition(), horizontal);
+            QCOMPARE(w.StartPanel->VertPosition(), 0);
+            QCOMPARE(w.StartImage->Picture().size(), enlarged);  // drawn again at the new size
+        }
+        QCOMPARE(f.screen(), road.last());
+        w.N[34]->trigger();
+        QVERIFY(w.StartPanel->IsFitted());
+        QCOMPARE(w.StartImage->size(), container);
+        QCOMPARE(w.StartPanel->HorzRange(), 0);
+        QCOMPARE(w.StartImage->Picture().size(), container);
+        QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
+    }
+
+    // The enlarged view survives other screens and the window states; a main page fits it.
+    void enlargementLasts() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({1, 100, 0});
+        f.apply({1, 2, 0});
+        w.N[33]->trigger();
+        w.N[30]->trigger();  // the dating page: still the size computed before
+        QCOMPARE(f.screen(), (Screen{1, 3, 0}));
+        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
+        QCOMPARE(w.StartPanel->HorzPosition(), 1274 / 2 - 1274 / 4);
+        QCOMPARE(w.StartImage->Picture().size(), QSize(1274, 834));
+        w.N[1]->trigger();
+        QVERIFY(w.IsMaximized());
+        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
+        w.N[2]->trigger();
+        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
+        w.N[5]->trigger();  // the main page
+        QVERIFY(w.StartPanel->IsFitted());
+        QCOMPARE(w.StartImage->size(), w.StartPanel->size());
+        // Enlarging a main page does not last: its redraw fits the view again.
+        w.N[33]->trigger();
+        QVERIFY(w.StartPanel->IsFitted());
+        QCOMPARE(w.StartImage->size(), w.StartPanel->size());
+        QCOMPARE(w.StartImage->Picture().size(), w.StartPanel->size());
+    }
+
+    // The sheet's menu opens on a right click; "датировать" only on the dated screens.
+    void sheetMenu_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<bool>("datingEnabled");
+        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << true;
+        QTest::newRow("vrks year sheets") << QList<Screen>{{2, 100, 0}, {2, 6, 0}} << true;
+        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << true;
+        QTest::newRow("vrks calendar table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}, {2, 12, 0}} << true;
+        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}} << false;
+        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}} << false;
+        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}} << false;
+        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false;
+        QTest::newRow("gks dating") << QList<Screen>{{1, 100, 0}, {1, 3, 0}} << false;
+        QTest::newRow("vrks astronomical") << QList<Screen>{{2, 100, 0}, {2, 9, 0}} << false;
+        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}} << false;
+        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << false;
+        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << false;
+        // From a dated screen to one that is not: the item is disabled again.
+        QTest::newRow("after the dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}, {1, 2, 0}} << false;
+    }
+    void sheetMenu() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(bool, datingEnabled);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) {
+            f.apply(s);
+            if (s.mode == 6 || s.mode == 11 || s.mode == 12) {  // open and close the menu there
+                zuvtest::contextClick(w.StartImage, QPoint(50, 50));
+                f.closeMenus();
+            }
+        }
+        zuvtest::contextClick(w.StartImage, QPoint(50, 50));
+        QCOMPARE(f.openMenus(), QList<QMenu*>{w.StartPopupMnu});
+        QCOMPARE(w.N[35]->isEnabled(), datingEnabled);
+        QVERIFY(w.N[33]->isEnabled());
+        QVERIFY(w.N[34]->isEnabled());
+        f.closeMenus();
+        QCOMPARE(f.screen(), road.last());
+    }
+
+    // The central circle of a main page: centre (207, 208), r = 831 div 23 = 36 in the
+    // 414 × 417 view; a point at distance exactly r is inside.
+    void centralCircle_data() {
+        QTest::addColumn<int>("ks");
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<bool>("inside");
+        const struct {
+            const char* name;
+            QPoint pos;
+            bool inside;
+        } points[] = {{"centre", {207, 208}, true},       {"right at r", {243, 208}, true},
+                      {"right beyond r", {244, 208}, false}, {"left at r", {171, 208}, true},
+                      {"left beyond r", {170, 208}, false},  {"up at r", {207, 172}, true},
+                      {"up beyond r", {207, 171}, false},    {"down at r", {207, 244}, true},
+                      {"down beyond r", {207, 245}, false},  {"diagonal 35.4", {232, 233}, true},
+                      {"diagonal 36.8", {233, 234}, false},  {"corner of the view", {2, 2}, false}};
+        for (int ks : {1, 2})
+            for (const auto& p : points) QTest::addRow("%s, system %d", p.name, ks) << ks << p.pos << p.inside;
+    }
+    void centralCircle() {
+        QFETCH(int, ks);
+        QFETCH(QPoint, pos);
+        QFETCH(bool, inside);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({ks, 100, 0});
+        QCOMPARE(w.StartImage->size(), QSize(414, 417));
+        const qint64 before = cornerPicture(w);
+        clickSheet(w, pos);
+        QCOMPARE(StartImageMousePos, pos);
+        if (inside) {
+            QCOMPARE(f.screen(), (Screen{ks, ks == 1 ? 6 : 11, 0}));
+            QCOMPARE(w.BakMode, ks == 1 ? 6 : 11);
+            QVERIFY(w.IsMaximized());
+            QVERIFY(w.IsStayOnTop());
+            QVERIFY(!w.N[1]->isEnabled());
+            QVERIFY(w.Timer1->isActive());
+            QVERIFY(w.StartImage->HasPicture());
+            QCOMPARE(w.PenColor, w.gdi_clBlue);  // drawn at once, then once more in the next colour
+        } else {
+            QCOMPARE(f.screen(), (Screen{ks, 100, 0}));
+            QVERIFY(!w.IsMaximized());
+            QVERIFY(!w.Timer1->isActive());
+            QCOMPARE(cornerPicture(w), before);
+        }
+        QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
+    }
+
+    // The click uses the last position the pointer moved to over the view.
+    void clickUsesTheLastPointerPosition() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({1, 100, 0});
+        pointerTo(w.StartImage, QPoint(20, 20));
+        StartImageMousePos = QPoint(207, 208);  // as if the last move had been to the centre
+        QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(f.screen(), (Screen{1, 6, 0}));
+    }
+
+    // Already maximised: the dated screen opens in the same window state.
+    void centralCircleWhenMaximised() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        w.N[1]->trigger();
+        f.apply({2, 100, 0});
+        const QRect maximised = w.geometry();
+        clickSheet(w, viewCentre(w));
+        QCOMPARE(f.screen(), (Screen{2, 11, 0}));
+        QVERIFY(w.IsMaximized());
+        QCOMPARE(w.geometry(), maximised);
+        QVERIFY(w.Timer1->isActive());
+    }
+
+    // With the picker open a click only hides it, wherever it falls.
+    void clickHidesThePicker_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}};
+        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}};
+        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}};
+        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}};
+        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}};
+    }
+    void clickHidesThePicker() {
+        QFETCH(QList<Screen>, road);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        w.MCal->show();
+        const bool timer = w.Timer1->isActive();
+        clickSheet(w, viewCentre(w));
+        QVERIFY(!w.MCal->isVisible());
+        QCOMPARE(f.screen(), road.last());
+        QCOMPARE(w.Timer1->isActive(), timer);
+        QVERIFY(!w.IsMaximized());
+    }
+
+    // Clicks that do nothing: the ZUV system, and every screen of the two others that is
+    // neither a main page nor a VRKS dated screen.
+    void clicksThatDoNothing_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}};
+        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}};
+        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}};
+        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}};
+        QTest::newRow("gks dating") << QList<Screen>{{1, 100, 0}, {1, 3, 0}};
+        QTest::newRow("gks standard") << QList<Screen>{{1, 100, 0}, {1, 15, 0}};
+        QTest::newRow("gks lilian") << QList<Screen>{{1, 100, 0}, {1, 16, 0}};
+        QTest::newRow("gks description") << QList<Screen>{{1, 100, 0}, {1, 5, 0}};
+        QTest::newRow("vrks dating") << QList<Screen>{{2, 100, 0}, {2, 3, 0}};
+        QTest::newRow("vrks chronology") << QList<Screen>{{2, 100, 0}, {2, 2, 0}};
+        QTest::newRow("vrks annual") << QList<Screen>{{2, 100, 0}, {2, 1, 0}};
+        QTest::newRow("vrks description") << QList<Screen>{{2, 100, 0}, {2, 5, 0}};
+        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}};
+        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}};
+    }
+    void clicksThatDoNothing() {
+        QFETCH(QList<Screen>, road);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        const bool timer = w.Timer1->isActive();
+        const qint64 before = cornerPicture(w);
+        clickSheet(w, viewCentre(w));
+        QCOMPARE(f.screen(), road.last());
+        QCOMPARE(w.BakMode, road.last().mode);
+        QCOMPARE(w.Timer1->isActive(), timer);
+        QCOMPARE(cornerPicture(w), before);
+        QVERIFY(!w.IsMaximized());
+    }
+
+    // The VRKS dated screens: 11 → 12 only switches the mode and starts the timer; 12 → 6
+    // and 6 → 11 apply the new screen.
+    void vrksCycle() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({2, 100, 0});
+        f.apply({2, 11, 0});
+        const QString upper = w.CurrentKSLabel->text();
+        const QString lower = w.CurrentModeLabel->text();
+        const QDate minDate = w.MCal->MinDate();
+        w.Timer1->stop();
+        qint64 before = cornerPicture(w);
+        clickSheet(w, QPoint(30, 40));  // anywhere on the sheet
+        QCOMPARE(f.screen(), (Screen{2, 12, 0}));
+        QCOMPARE(w.BakMode, 11);  // no SelectMode
+        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(w.CurrentKSLabel->text(), upper);
+        QCOMPARE(w.CurrentModeLabel->text(), lower);
+        QCOMPARE(w.MCal->MinDate(), minDate);
+        QCOMPARE(cornerPicture(w), before);
+
+        clickSheet(w, QPoint(300, 200));
+        QCOMPARE(f.screen(), (Screen{2, 6, 0}));
+        QCOMPARE(w.BakMode, 6);
+        QVERIFY(cornerPicture(w) != before);
+        before = cornerPicture(w);
+
+        clickSheet(w, QPoint(31, 41));
+        QCOMPARE(f.screen(), (Screen{2, 11, 0}));
+        QCOMPARE(w.BakMode, 11);
+        QVERIFY(cornerPicture(w) != before);
+        QVERIFY(w.Timer1->isActive());
+        QVERIFY(!w.IsMaximized());  // only the main page's click maximises
+        QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
+    }
+
+    // One notch over the sheet moves it 10 pixels, within the container's span; over anything
+    // that is not the sheet container nothing moves.
+    void wheel_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("fromEnd");  // start counts back from the largest position
+        QTest::addColumn<int>("moved");     // the change of the vertical position
+        QTest::newRow("sheet, down") << "StartImage" << -120 << 0 << false << 10;
+        QTest::newRow("sheet, up") << "StartImage" << 120 << 30 << false << -10;
+        QTest::newRow("sheet, two notches down") << "StartImage" << -240 << 0 << false << 20;
+        QTest::newRow("sheet, three notches up") << "StartImage" << 360 << 100 << false << -30;
+        QTest::newRow("sheet, up at the top") << "StartImage" << 120 << 0 << false << 0;
+        QTest::newRow("sheet, up near the top") << "StartImage" << 120 << 4 << false << -4;
+        QTest::newRow("sheet, down near the end") << "StartImage" << -120 << 5 << true << 5;
+        QTest::newRow("sheet, down at the end") << "StartImage" << -120 << 0 << true << 0;
+        QTest::newRow("scroll bar, down") << "verticalScrollBar" << -120 << 0 << false << 10;
+        QTest::newRow("left panel") << "LeftImage" << -120 << 0 << false << 0;
+        QTest::newRow("section entry") << "mnu3" << -120 << 0 << false << 0;
+        QTest::newRow("right strip") << "RightImage" << -120 << 0 << false << 0;
+        QTest::newRow("top band") << "TopShapeCenter" << -120 << 0 << false << 0;
+        QTest::newRow("upper caption") << "CurrentKSLabel" << -120 << 0 << false << 0;
+        QTest::newRow("bottom band") << "ButtomShapeCenter" << 120 << 50 << false << 0;
+        QTest::newRow("picker over the sheet") << "MCal" << -120 << 0 << false << 0;
+    }
+    void wheel() {
+        QFETCH(QString, target);
+        QFETCH(int, delta);
+        QFETCH(int, start);
+        QFETCH(bool, fromEnd);
+        QFETCH(int, moved);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({1, 100, 0});
+        f.apply({1, 5, 0});  // a sheet with the side panels shown
+        w.N[33]->trigger();
+        QCoreApplication::processEvents();  // the scroll bars settle
+        QScrollBar* bar = w.StartPanel->verticalScrollBar();
+        QVERIFY(bar->maximum() > 100);
+        const int first = fromEnd ? bar->maximum() - start : start;
+        w.StartPanel->SetVertPosition(first);
+        QCOMPARE(w.StartPanel->VertPosition(), first);
+        QWidget* widget = target == QLatin1String("verticalScrollBar") ? bar : w.findChild<QWidget*>(target);
+        QVERIFY(widget);
+        if (widget == w.MCal) {
+            w.MCal->show();
+            QVERIFY(w.MCal->geometry().intersects(QRect(w.StartPanel->mapTo(&w, QPoint(0, 0)), w.StartPanel->size())));
+        }
+        const QPoint pos = widget == w.StartImage ? onSheet(w, QPoint(150, 150)) : widget->rect().center();
+        zuvtest::pointerTo(widget, pos);
+        ::wheel(widget, pos, delta);
+        QCOMPARE(w.StartPanel->VertPosition(), first + moved);
+        QCOMPARE(w.StartPanel->HorzPosition(), 207);  // the wheel never scrolls sideways
+    }
+
+    // The condition is the pointer's place, not the element that receives the event; and
+    // small deltas add up to whole notches.
+    void wheelByPointerPlaceAndSmallDeltas() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({1, 100, 0});
+        f.apply({1, 5, 0});
+        w.N[33]->trigger();
+        // Delivered to the left panel while the pointer is over the sheet: it scrolls.
+        const QPoint overSheet = w.StartImage->mapToGlobal(onSheet(w, QPoint(100, 100)));
+        QWheelEvent event(QPointF(5, 5), QPointF(overSheet), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.LeftImage, &event);
+        QCOMPARE(w.StartPanel->VertPosition(), 10);
+        // Half notches: nothing after the first, one notch after the second.
+        ::wheel(w.StartImage, onSheet(w, QPoint(100, 100)), -60);
+        QCOMPARE(w.StartPanel->VertPosition(), 10);
+        ::wheel(w.StartImage, onSheet(w, QPoint(100, 100)), -60);
+        QCOMPARE(w.StartPanel->VertPosition(), 20);
+    }
+
+    // On the control screen the menu lies above the sheet view and the wheel does nothing
+    // there; beside it the (blank, enlarged) view scrolls.
+    void wheelOverTheControlMenu() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({0, 17, 0});
+        w.N[33]->trigger();
+        QVERIFY(w.ControlMenuPanel->isVisible());
+        ::wheel(w.ControlMenuPanel, QPoint(60, 150), -120);
+        QCOMPARE(w.StartPanel->VertPosition(), 0);
+        ::wheel(w.LabelControlLic, -120);
+        QCOMPARE(w.StartPanel->VertPosition(), 0);
+        ::wheel(w.StartImage, onSheet(w, QPoint(300, 100)), -120);
+        QCOMPARE(w.StartPanel->VertPosition(), 10);
+    }
+};
+
+QTEST_MAIN(TestSheetView)
+#include "tst_sheetview.moc"
