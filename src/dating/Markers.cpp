@@ -23,8 +23,14 @@ QRect touchedBy(const QRect& rect, int penWidth) {
     return rect.adjusted(-grow, -grow, grow, grow);
 }
 
-void copyRect(const QImage& from, QImage& to, const QRect& rect) {
-    const QRect r = rect.intersected(to.rect());
+// A rectangle of logical pixels in the device pixels of `image`.
+QRect devicePixels(const QRect& rect, const QImage& image) {
+    const qreal dpr = image.devicePixelRatio();
+    return QRectF(QPointF(rect.topLeft()) * dpr, QSizeF(rect.size()) * dpr).toAlignedRect();
+}
+
+void copyRect(const QImage& from, QImage& to, const QRect& logical) {
+    const QRect r = devicePixels(logical, to).intersected(to.rect());
     if (r.isEmpty()) return;
     const int bytes = r.width() * 4;
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -41,7 +47,9 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
     }
 
     const QSize view = StartImage->size();
-    const QImage* fitted = m_sheetCache->Find(plan.sheetName, view);
+    const qreal dpr = StartImage->devicePixelRatioF();
+    const QSize deviceView = (QSizeF(view.expandedTo(QSize(1, 1))) * dpr).toSize();
+    const QImage* fitted = m_sheetCache->Find(plan.sheetName, deviceView);
     if (!fitted) {
         std::unique_ptr<QBuffer> stream = LoadResToStream(plan.sheetName);
         if (!stream) return false;  // the loader has said why
@@ -54,14 +62,17 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
             return false;
         }
         const SheetPlacement placement = placeSheet(view.width(), view.height(), sheet.width(), sheet.height());
-        QImage raster(view.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        QImage raster(deviceView, QImage::Format_ARGB32_Premultiplied);
+        raster.setDevicePixelRatio(dpr);
         raster.fill(Qt::white);
         const QSize drawn(int(placement.drawnWidth + 1e-9), int(placement.drawnHeight + 1e-9));
         if (!drawn.isEmpty()) {
             QPainter painter(&raster);
-            // Area-averaged scaling keeps the thin grid lines of the sheet visible.
-            painter.drawImage(QPoint(placement.posX, placement.posY),
-                              sheet.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            // Area-averaged scaling keeps the thin grid lines of the sheet visible; it goes
+            // straight to device pixels so the sheet is sharp on HiDPI screens.
+            QImage scaled = sheet.scaled((QSizeF(drawn) * dpr).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled.setDevicePixelRatio(dpr);
+            painter.drawImage(QPoint(placement.posX, placement.posY), scaled);
         }
         fitted = m_sheetCache->Put(plan.sheetName, std::move(raster));
         m_lastSheetSize = sheet.size();

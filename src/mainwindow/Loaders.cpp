@@ -60,9 +60,13 @@ void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, i
     const QRect target = fitPictureRect(Left, Top, Width, Height, image.width(), image.height(), Pr);
     if (target.width() <= 0 || target.height() <= 0) return;
     QPainter painter(&surface);
-    // High-quality scaling: area-averaged down, smooth up.
-    if (target.size() == image.size()) painter.drawImage(target.topLeft(), image);
-    else painter.drawImage(target.topLeft(), image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // High-quality scaling (area-averaged down, smooth up) straight to the surface's device
+    // pixels.
+    const qreal dpr = surface.devicePixelRatio();
+    const QSize pixels = (QSizeF(target.size()) * dpr).toSize();
+    QImage scaled = pixels == image.size() ? image : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(dpr);
+    painter.drawImage(target.topLeft(), scaled);
 }
 
 void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr) {

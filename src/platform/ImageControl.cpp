@@ -19,10 +19,15 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 int ImageControl::LivePictures() { return g_livePictures.load(); }
 
 QImage& ImageControl::Canvas() {
-    const QSize size = this->size();
-    if (m_picture.isNull() || m_picture.size() != size || m_picture.format() != QImage::Format_ARGB32_Premultiplied) {
+    // The raster has the control's size in device pixels, so sheets stay sharp on HiDPI
+    // screens while every geometry stays in the window's logical pixels.
+    const qreal dpr = devicePixelRatioF();
+    const QSize device = (QSizeF(size().expandedTo(QSize(1, 1))) * dpr).toSize();
+    if (m_picture.isNull() || m_picture.size() != device || m_picture.devicePixelRatio() != dpr ||
+        m_picture.format() != QImage::Format_ARGB32_Premultiplied) {
         if (m_picture.isNull()) ++g_livePictures;
-        m_picture = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        m_picture = QImage(device, QImage::Format_ARGB32_Premultiplied);
+        m_picture.setDevicePixelRatio(dpr);
         m_picture.fill(Qt::white);
     }
     m_keyedValid = false;
@@ -53,7 +58,7 @@ void ImageControl::Repaint() {
 void ImageControl::RepaintRegion(const QRegion& region) {
     m_keyedValid = false;
     // The picture is shown 1:1 when it has the control's size; otherwise everything moves.
-    if (m_picture.size() == size()) update(region);
+    if (m_picture.deviceIndependentSize().toSize() == size()) update(region);
     else update();
 }
 
