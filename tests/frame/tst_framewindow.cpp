@@ -54,8 +54,13 @@ void verifyFrameApplied(const TFormZUV& w) {
     QCOMPARE(w.CurrentModeLabel->font().pointSize(), points);
 }
 
-bool isBlack(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) == QColor(Qt::black); }
-bool isWhite(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)) == QColor(Qt::white); }
+// The colour of the logical pixel (x, y) of a grabbed image (sampled at its top-left device pixel).
+QColor logicalPixel(const QImage& image, int x, int y) {
+    const qreal dpr = image.devicePixelRatio();
+    return QColor(image.pixel(int(x * dpr), int(y * dpr)));
+}
+bool isBlack(const QImage& image, int x, int y) { return logicalPixel(image, x, y) == QColor(Qt::black); }
+bool isWhite(const QImage& image, int x, int y) { return logicalPixel(image, x, y) == QColor(Qt::white); }
 
 QWidget* child(TFormZUV& w, const QString& name) { return w.findChild<QWidget*>(name); }
 
@@ -101,7 +106,7 @@ private slots:
         QCOMPARE(w.CurrentModeLabel->pos(), QPoint(208 - w.CurrentModeLabel->width() / 2, 465 - 11 - h / 2));
         // The corner pictures are drawn at their own size.
         for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4})
-            QCOMPARE(corner->Picture().size(), QSize(13, 13));
+            QCOMPARE(corner->Picture().deviceIndependentSize().toSize(), QSize(13, 13));
     }
 
     // The band pieces have black outlines, the seam covers are solid white and lie above the
@@ -188,8 +193,8 @@ private slots:
         QCOMPARE(w.TopShapeLeft->x(), inset);
         QCOMPARE(w.TopShapeRight->geometry().right(), w.KSAdvPanel->width() - inset - 1);
         // The screen was drawn again at the new size.
-        QCOMPARE(w.MnuImage1->Picture().size(), w.MnuImage1->size());
-        if (w.StartPanel->isVisible() && w.CurrentMode != 17) QCOMPARE(w.StartImage->Picture().size(), w.StartImage->size());
+        QCOMPARE(w.MnuImage1->Picture().deviceIndependentSize().toSize(), w.MnuImage1->size());
+        if (w.StartPanel->isVisible() && w.CurrentMode != 17) QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), w.StartImage->size());
     }
 
     // The left panel's background and labels follow the panel's height.

@@ -77,14 +77,14 @@ private slots:
             QCOMPARE(w.StartPanel->HorzRange(), enlarged.width());
             QCOMPARE(w.StartPanel->HorzPosition(), horizontal);
             QCOMPARE(w.StartPanel->VertPosition(), 0);
-            QCOMPARE(w.StartImage->Picture().size(), enlarged);  // drawn again at the new size
+            QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), enlarged);  // drawn again at the new size
         }
         QCOMPARE(f.screen(), road.last());
         w.N[34]->trigger();
         QVERIFY(w.StartPanel->IsFitted());
         QCOMPARE(w.StartImage->size(), container);
         QCOMPARE(w.StartPanel->HorzRange(), 0);
-        QCOMPARE(w.StartImage->Picture().size(), container);
+        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), container);
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
 
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(f.screen(), (Screen{1, 3, 0}));
         QCOMPARE(w.StartImage->size(), QSize(1274, 834));
         QCOMPARE(w.StartPanel->HorzPosition(), 1274 / 2 - 1274 / 4);
-        QCOMPARE(w.StartImage->Picture().size(), QSize(1274, 834));
+        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), QSize(1274, 834));
         w.N[1]->trigger();
         QVERIFY(w.IsMaximized());
         QCOMPARE(w.StartImage->size(), QSize(1274, 834));
@@ -112,7 +112,7 @@ private slots:
         w.N[33]->trigger();
         QVERIFY(w.StartPanel->IsFitted());
         QCOMPARE(w.StartImage->size(), w.StartPanel->size());
-        QCOMPARE(w.StartImage->Picture().size(), w.StartPanel->size());
+        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), w.StartPanel->size());
     }
 
     // The sheet's menu opens on a right click; "датировать" only on the dated screens.
