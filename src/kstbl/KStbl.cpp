@@ -3,6 +3,7 @@
 
 #include "KStbl.h"
 
+#include "mainwindow/CalendarSystems.h"
 #include "kstbl/KStblIcons.h"
 #include "kstbl/KStblLayout.h"
 #include "mainwindow/ZUVunit.h"
@@ -28,14 +29,6 @@ T* named(T* object, const QString& name) {
 QAction* makeAction(QMenu* menu, int number, const QString& caption) {
     return named(menu->addAction(caption), QStringLiteral("N%1").arg(number));
 }
-
-// The same entries, in the same order, as the main window's calendar-system menu.
-const char* const kSystemNames[25] = {
-    "кс зувская", "кс григорианская", "кс варийская", "кс юлианская", "кс дендерская",
-    "кс бахайская", "кс арабская", "кс каргопольская", "кс фестская", "кс тэнгрианская",
-    "кс миттельбергская", "кс сторожевская", "кс ориньякская", "кс радимичская", "кс ачинская",
-    "кс инглингская", "кс никопольская", "кс африканская", "кс сутатусская", "кс друидская",
-    "кс серпоновская", "кс мерлинская", "кс маскальская", "кс шумерская", "кс болгарская"};
 
 }  // namespace
 
@@ -110,7 +103,7 @@ void TKStblForm::BuildComponents() {
 
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), QStringLiteral("PopupMnuImage1"));
-    for (int n = 4; n <= 28; ++n) N[n] = makeAction(PopupMnuImage1, n, QString::fromUtf8(kSystemNames[n - 4]));
+    for (int n = 4; n <= 28; ++n) N[n] = makeAction(PopupMnuImage1, n, QString::fromUtf8(kCalendarSystemNames[n - 4]));
 
     PopupMnuImage2 = named(new QMenu(this), QStringLiteral("PopupMnuImage2"));
     N[1] = makeAction(PopupMnuImage2, 1, QStringLiteral("Развернуть"));

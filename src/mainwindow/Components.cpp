@@ -3,6 +3,8 @@
 
 #include "ZUVunit.h"
 
+#include "mainwindow/CalendarSystems.h"
+
 #include <QApplication>
 #include <QPalette>
 
@@ -41,13 +43,6 @@ QAction* makeAction(QMenu* menu, const QString& name, const QString& caption) {
     action->setObjectName(name);
     return action;
 }
-
-const char* const kSystemNames[25] = {
-    "кс зувская", "кс григорианская", "кс варийская", "кс юлианская", "кс дендерская",
-    "кс бахайская", "кс арабская", "кс каргопольская", "кс фестская", "кс тэнгрианская",
-    "кс миттельбергская", "кс сторожевская", "кс ориньякская", "кс радимичская", "кс ачинская",
-    "кс инглингская", "кс никопольская", "кс африканская", "кс сутатусская", "кс друидская",
-    "кс серпоновская", "кс мерлинская", "кс маскальская", "кс шумерская", "кс болгарская"};
 
 }  // namespace
 
@@ -169,7 +164,7 @@ void TFormZUV::BuildComponents() {
         KSimg[n]->setObjectName(QStringLiteral("KSimg%1").arg(n));
         KSimg[n]->SetStretch(true);
         KSimg[n]->SetProportional(true);
-        KSimg[n]->setToolTip(QString::fromUtf8(kSystemNames[n - 1]));
+        KSimg[n]->setToolTip(QString::fromUtf8(kCalendarSystemNames[n - 1]));
         if (n <= 3) KSimg[n]->setCursor(Qt::PointingHandCursor);
     }
     for (int n = 1; n <= 8; ++n) {
@@ -207,7 +202,7 @@ void TFormZUV::BuildComponents() {
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), "PopupMnuImage1");
     for (int n = 4; n <= 28; ++n)
-        N[n] = makeAction(PopupMnuImage1, QStringLiteral("N%1").arg(n), QString::fromUtf8(kSystemNames[n - 4]));
+        N[n] = makeAction(PopupMnuImage1, QStringLiteral("N%1").arg(n), QString::fromUtf8(kCalendarSystemNames[n - 4]));
 
     PopupMnuImage2 = named(new QMenu(this), "PopupMnuImage2");
     MnuMainWnd = makeAction(PopupMnuImage2, QStringLiteral("MnuMainWnd"), QStringLiteral("главное окно программы"));
