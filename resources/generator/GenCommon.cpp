@@ -1,6 +1,7 @@
 #include "GenCommon.h"
 
 #include "Catalogue.h"
+#include "PngWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,6 +54,11 @@ void savePicture(const Context& ctx, const QString& name, const QImage& image) {
         break;
     case zuv::ResourceKind::Text:
         fail(QStringLiteral("%1 is not a picture").arg(name));
+    }
+    if (format == "png") {
+        QString error;
+        if (!writeFastPng(out, path, &error)) fail(QStringLiteral("cannot write %1: %2").arg(path, error));
+        return;
     }
     QImageWriter writer(path, format);
     if (!writer.write(out)) fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
