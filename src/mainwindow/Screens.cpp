@@ -36,10 +36,17 @@ void TFormZUV::SetTitles(const QString& upper, const QString& lower, bool lowerF
 }
 
 void TFormZUV::LoadCornerPictures(const QString& ResName) {
+    // The four corners are of one size and show one emblem: decode it once, copy it thrice.
+    const QImage* first = nullptr;
     for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
         corner->Discard();
         QImage& surface = corner->Canvas();
-        LoadResToImage(surface, corner->width(), corner->height(), ResName, false);
+        if (first && first->size() == surface.size() && first->format() == surface.format()) {
+            surface = first->copy();
+        } else {
+            LoadResToImage(surface, corner->width(), corner->height(), ResName, false);
+            first = &surface;
+        }
         corner->Repaint();
     }
 }
