@@ -51,6 +51,17 @@ struct CellStyle {
     bool borders = true;    // draw the cell's four border lines
 };
 
+// The caption row under a table: bold serif in the title colour, without cell borders.
+inline CellStyle tableCaptionStyle() {
+    CellStyle style;
+    style.ink = sheetpalette::title;
+    style.serif = true;
+    style.bold = true;
+    style.pixelSize = 20;
+    style.borders = false;
+    return style;
+}
+
 class SheetCanvas {
 public:
     // A fresh white sheet.

@@ -142,12 +142,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
     const QString caption = isLeap(year)
         ? QStringLiteral("%1 год · високосный, %2 дней").arg(year).arg(days)
         : QStringLiteral("%1 год · %2 дней").arg(year).arg(days);
-    CellStyle captionStyle;
-    captionStyle.ink = title;
-    captionStyle.serif = true;
-    captionStyle.bold = true;
-    captionStyle.pixelSize = 20;
-    captionStyle.borders = false;
+    const CellStyle captionStyle = tableCaptionStyle();
     sheet.cell(1, top + 9, kLastWeekColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);
 }
 

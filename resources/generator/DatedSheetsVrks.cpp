@@ -137,12 +137,7 @@ void drawYearTables(SheetCanvas& sheet) {
         for (int group = 2; group <= 364 / numbering.groupDays; ++group)
             sheet.separator(2 + groupWeeks * (group - 1), top, top + 9);
 
-        CellStyle captionStyle;
-        captionStyle.ink = title;
-        captionStyle.serif = true;
-        captionStyle.bold = true;
-        captionStyle.pixelSize = 20;
-        captionStyle.borders = false;
+        const CellStyle captionStyle = tableCaptionStyle();
         sheet.cell(1, top + 9, 53, prefix + QStringLiteral("caption"), numbering.caption, captionStyle);
     }
 }

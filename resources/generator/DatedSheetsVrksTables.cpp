@@ -72,12 +72,7 @@ void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int y
         const int extra = days - 1456;
         caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, "дополнительный день", "дополнительных дня", "дополнительных дней"));
     }
-    CellStyle captionStyle;
-    captionStyle.ink = title;
-    captionStyle.serif = true;
-    captionStyle.bold = true;
-    captionStyle.pixelSize = 20;
-    captionStyle.borders = false;
+    const CellStyle captionStyle = tableCaptionStyle();
     sheet.cell(1, top + 9, lastColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);
 }
 
