@@ -1,6 +1,7 @@
 // The ZUV viewer: one borderless main window and the hidden calendar systems table window.
 
 #include "platform/Fonts.h"
+#include "platform/Translations.h"
 #include "kstbl/KStbl.h"
 #include "mainwindow/ZUVunit.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     zuv::RegisterProgramFonts();
+    zuv::InstallRussianTranslations(app);
 
     zuv::TFormZUV formZUV;
     zuv::TKStblForm ksTblForm;  // created hidden; nothing in the main window shows it

@@ -7,6 +7,7 @@
 #include "kstbl/KStblIcons.h"
 #include "kstbl/KStblLayout.h"
 #include "mainwindow/ZUVunit.h"
+#include "platform/Fonts.h"
 #include "platform/WindowServices.h"
 #include "ResourceStore.h"
 
@@ -71,9 +72,7 @@ void TKStblForm::BuildComponents() {
     }
 
     // The captions: Tahoma bold, 21 pixels high at 96 dpi.
-    QFont captionFont(QStringLiteral("Tahoma"));
-    captionFont.setPointSizeF(21 * 72.0 / 96.0);
-    captionFont.setBold(true);
+    const QFont captionFont = DesignFont(QStringLiteral("Tahoma"), 21, true);
     CurrentKSLabel = named(new AutoLabel(QStringLiteral("КС"), this), QStringLiteral("CurrentKSLabel"));
     CurrentModeLabel = named(new AutoLabel(QStringLiteral("CurrentModeLabel"), this), QStringLiteral("CurrentModeLabel"));
     for (AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) {

@@ -4,6 +4,8 @@
 #include "ZUVunit.h"
 
 #include "mainwindow/CalendarSystems.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -11,14 +13,6 @@
 namespace zuv {
 
 namespace {
-
-// Font heights in the design are pixels at 96 dpi; Qt fonts are set in points.
-QFont designFont(const QString& family, int pixelHeight, bool bold) {
-    QFont font(family);
-    font.setPointSizeF(pixelHeight * 72.0 / 96.0);
-    font.setBold(bold);
-    return font;
-}
 
 template <typename T>
 T* named(T* widget, const char* name) {
@@ -48,14 +42,14 @@ QAction* makeAction(QMenu* menu, const QString& name, const QString& caption) {
 
 void TFormZUV::BuildComponents() {
     setObjectName(QStringLiteral("FormZUV"));
-    setWindowTitle(QStringLiteral("зувская календарная система"));
+    setWindowTitle(ProgramName());
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
-    setFont(designFont(QStringLiteral("Tahoma"), 11, false));
+    setFont(DesignFont(QStringLiteral("Tahoma"), 11, false));
     resize(640, 465);
     setAutoFillBackground(true);
 
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    const QFont menuFont = designFont(QStringLiteral("Times New Roman"), 19, true);
+    const QFont menuFont = DesignFont(QStringLiteral("Times New Roman"), 19, true);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
 
     // Children of the window, in stacking order.
@@ -82,10 +76,10 @@ void TFormZUV::BuildComponents() {
     LeftImage->setGeometry(0, 0, 193, 465);
     LeftImage->SetStretch(true);
     MMLabelZUV = makeLabel(MnuLeftPanel, "MMLabelZUV", QStringLiteral("ЗУВ"), QRect(59, 55, 81, 36),
-                           designFont(QStringLiteral("Times New Roman"), 35, true), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter);
+                           DesignFont(QStringLiteral("Times New Roman"), 35, true), Qt::white, Qt::AlignHCenter | Qt::AlignVCenter);
     MMLabelZUV->SetAutoSize(false);
     MMLabel1 = makeLabel(MnuLeftPanel, "MMLabel1", QStringLiteral("зувская календарная система"), QRect(58, 131, 74, 45),
-                         designFont(QStringLiteral("Times New Roman"), 12, true), Qt::white, centred);
+                         DesignFont(QStringLiteral("Times New Roman"), 12, true), Qt::white, centred);
     MMLabel1->SetWordWrapFixedWidth(true);
     struct MenuLabel {
         AutoLabel** field;
@@ -105,11 +99,13 @@ void TFormZUV::BuildComponents() {
     for (const MenuLabel& m : menuLabels) {
         *m.field = makeLabel(MnuLeftPanel, m.name, QString::fromUtf8(m.text), m.geometry, menuFont, Qt::white, centred);
         if (m.hint) (*m.field)->setToolTip(QString::fromUtf8(m.hint));
-        (*m.field)->setCursor(Qt::PointingHandCursor);
     }
+    // The hand only where a click leads somewhere: "главная" and "контроль".
+    mnu1->setCursor(Qt::PointingHandCursor);
+    mnu6->setCursor(Qt::PointingHandCursor);
 
     // The content frame, in painting order from bottom to top.
-    const QFont captionFont = designFont(QStringLiteral("Tahoma"), 21, true);
+    const QFont captionFont = DesignFont(QStringLiteral("Tahoma"), 21, true);
     TopShapeCenter = named(new ShapeControl(KSAdvPanel), "TopShapeCenter");
     TopShapeCenter->setGeometry(-24, 0, 209, 40);
     CurrentKSLabel = makeLabel(KSAdvPanel, "CurrentKSLabel", QStringLiteral("КС"), QRect(156, 3, 29, 25), captionFont, windowText, centred);
@@ -134,7 +130,6 @@ void TFormZUV::BuildComponents() {
         (*c.field)->setGeometry(c.geometry);
         (*c.field)->SetStretch(true);
         (*c.field)->SetCenter(true);
-        (*c.field)->setCursor(Qt::PointingHandCursor);
     }
     CurrentModeLabel = makeLabel(KSAdvPanel, "CurrentModeLabel", QString(), QRect(-7, 86, 192, 25), captionFont, windowText,
                                  Qt::AlignLeft | Qt::AlignTop);
@@ -178,7 +173,7 @@ void TFormZUV::BuildComponents() {
 
     ControlMenuPanel = named(new Panel(KSAdvPanel), "ControlMenuPanel");
     ControlMenuPanel->setGeometry(216, 30, 127, 141);
-    const QFont controlFont = designFont(QStringLiteral("Times New Roman"), 13, false);
+    const QFont controlFont = DesignFont(QStringLiteral("Times New Roman"), 13, false);
     const struct {
         AutoLabel** field;
         const char* name;

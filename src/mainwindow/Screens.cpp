@@ -210,6 +210,7 @@ void TFormZUV::SelectMode() {
         LoadStartImage(QStringLiteral("ANONS_GOP"), true);
         LoadCornerPictures(QStringLiteral("KSimg0"));
     }
+    UpdateCornerCursors();
 }
 
 }  // namespace zuv

@@ -2,18 +2,21 @@
 
 #include "ZUVunit.h"
 
-#include "platform/WindowServices.h"
+#include "platform/MessageBox.h"
 
 #include <cmath>
 
 namespace zuv {
 
 void TFormZUV::SetBigSize() {
+    // Fitting first drops the vertical position; an enlarged sheet keeps it.
+    const int vertical = StartPanel->VertPosition();
     StartPanel->SetFitted();
     StartImage->Discard();
     // The Gregorian dating page is a tall sheet: three times, elsewhere twice.
     const int z = (CurrentMode == 3 && CurKS == 1) ? 3 : 2;
     StartPanel->SetEnlarged(QSize(StartPanel->width() * z, StartPanel->height() * z));
+    StartPanel->SetVertPosition(vertical);
     StartImage->Discard();
     const int range = StartPanel->HorzRange();
     StartPanel->SetHorzPosition(int(std::trunc(range * 0.5 - StartPanel->width() * 0.5)));
@@ -42,6 +45,9 @@ void TFormZUV::StartPopupMnuPopup() {
 void TFormZUV::StartImageMouseMove(int X, int Y) { StartImageMousePos = QPoint(X, Y); }
 
 void TFormZUV::StartImageClick() {
+    // From a main page the dated screen is drawn by the maximise command, by SelectMode and
+    // by ShowDataScreen: a marker that fails says so once for the click.
+    MessageScope oneAction;
     if (MCal->isVisible()) {
         MCal->hide();
         return;
@@ -78,19 +84,8 @@ void TFormZUV::StartImageClick() {
     }
 }
 
-namespace {
-bool overSheet(const TFormZUV& w, const QPoint& screenPos) {
-    QWidget* under = WidgetAtScreenPos(screenPos);
-    return under && (under == w.StartPanel || w.StartPanel->isAncestorOf(under));
-}
-}  // namespace
+void TFormZUV::FormMouseWheelDown(int notches) { StartPanel->SetVertPosition(StartPanel->VertPosition() + 10 * notches); }
 
-void TFormZUV::FormMouseWheelDown(const QPoint& screenPos, int notches) {
-    if (overSheet(*this, screenPos)) StartPanel->SetVertPosition(StartPanel->VertPosition() + 10 * notches);
-}
-
-void TFormZUV::FormMouseWheelUp(const QPoint& screenPos, int notches) {
-    if (overSheet(*this, screenPos)) StartPanel->SetVertPosition(StartPanel->VertPosition() - 10 * notches);
-}
+void TFormZUV::FormMouseWheelUp(int notches) { StartPanel->SetVertPosition(StartPanel->VertPosition() - 10 * notches); }
 
 }  // namespace zuv

@@ -58,24 +58,37 @@ void TFormZUV::N36Click() { setWindowState(windowState() | Qt::WindowMinimized);
 
 void TFormZUV::N3Click() { close(); }
 
-void TFormZUV::MnuImage1Click() {
-    if (CurrentMode == 7 || CurrentMode == 8) return;
-    PopupMnuImage1->popup(PointerScreenPos());
+QMenu* TFormZUV::CornerMenu(const ImageControl* corner) const {
+    // The window menu is always there; the others have nothing to offer on the program's own
+    // screens, the control section or the ZUV system.
+    const bool programScreen = CurrentMode == 7 || CurrentMode == 8;
+    if (corner == MnuImage1) return programScreen ? nullptr : PopupMnuImage1;
+    if (corner == MnuImage2) return PopupMnuImage2;
+    if (corner == MnuImage3) return (programScreen || CurrentMode == 17 || CurKS == 4) ? nullptr : PopupMnuImage3;
+    if (corner == MnuImage4) return CurrentMode == 17 ? nullptr : PopupMnuImage4;
+    return nullptr;
 }
+
+void TFormZUV::ShowCornerMenu(const ImageControl* corner) {
+    if (QMenu* menu = CornerMenu(corner)) menu->popup(PointerScreenPos());
+}
+
+void TFormZUV::UpdateCornerCursors() {
+    for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
+        if (CornerMenu(corner)) corner->setCursor(Qt::PointingHandCursor);
+        else corner->unsetCursor();
+    }
+}
+
+void TFormZUV::MnuImage1Click() { ShowCornerMenu(MnuImage1); }
 
 void TFormZUV::MnuImage1ContextPopup(const QPoint& globalPos) { PopupMnuImage1->popup(globalPos); }
 
-void TFormZUV::MnuImage2Click() { PopupMnuImage2->popup(PointerScreenPos()); }
+void TFormZUV::MnuImage2Click() { ShowCornerMenu(MnuImage2); }
 
-void TFormZUV::MnuImage3Click() {
-    if (CurrentMode == 17 || CurrentMode == 7 || CurrentMode == 8 || CurKS == 4) return;
-    PopupMnuImage3->popup(PointerScreenPos());
-}
+void TFormZUV::MnuImage3Click() { ShowCornerMenu(MnuImage3); }
 
-void TFormZUV::MnuImage4Click() {
-    if (CurrentMode == 17) return;
-    PopupMnuImage4->popup(PointerScreenPos());
-}
+void TFormZUV::MnuImage4Click() { ShowCornerMenu(MnuImage4); }
 
 void TFormZUV::TopShapeCenterMouseDown() {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;

@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWheelEvent>
 
 namespace zuv {
 
@@ -52,7 +51,6 @@ TFormZUV::TFormZUV(QWidget* parent) : QWidget(parent), m_sheetCache(std::make_un
 }
 
 TFormZUV::~TFormZUV() {
-    qApp->removeEventFilter(this);
     if (FormZUV == this) FormZUV = nullptr;
 }
 
@@ -212,23 +210,12 @@ void TFormZUV::ConnectEvents() {
     connect(MnuLeftPanel, &Panel::Resized, this, &TFormZUV::MnuLeftPanelResize);
     connect(KSPanel, &Panel::Resized, this, &TFormZUV::KSPanelResize);
 
-    // The window's wheel handlers see every wheel event of the window.
-    qApp->installEventFilter(this);
-}
-
-bool TFormZUV::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return QWidget::eventFilter(watched, event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) return QWidget::eventFilter(watched, event);
-    // A wheel event reaches the filter once per receiver; only the first receiver counts.
-    auto* wheel = static_cast<QWheelEvent*>(event);
-    m_wheelRemainder += wheel->angleDelta().y();
-    const int notches = m_wheelRemainder / 120;
-    m_wheelRemainder -= notches * 120;
-    const QPoint screenPos = wheel->globalPosition().toPoint();
-    if (notches < 0) FormMouseWheelDown(screenPos, -notches);
-    else if (notches > 0) FormMouseWheelUp(screenPos, notches);
-    return true;  // nothing scrolls on its own
+    // The container reports the wheel turned over the sheet or its scroll bars; everywhere
+    // else (the picker above the sheet included) the wheel goes where it always goes.
+    connect(StartPanel, &ScrollBox::WheelNotches, this, [this](int notches) {
+        if (notches < 0) FormMouseWheelDown(-notches);
+        else FormMouseWheelUp(notches);
+    });
 }
 
 }  // namespace zuv

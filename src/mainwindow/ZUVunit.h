@@ -186,9 +186,9 @@ public:
     void StartPopupMnuPopup();
     void StartImageMouseMove(int X, int Y);
     void StartImageClick();
-    // One call per wheel event with its whole notches; screenPos is the pointer's position.
-    void FormMouseWheelDown(const QPoint& screenPos, int notches);
-    void FormMouseWheelUp(const QPoint& screenPos, int notches);
+    // One call per wheel event turned over the sheet container, with its whole notches.
+    void FormMouseWheelDown(int notches);
+    void FormMouseWheelUp(int notches);
 
     // ---- Frame layout ----
     void SetPos();
@@ -215,12 +215,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildComponents();
     void ConnectEvents();
     void LoadCornerPictures(const QString& ResName);
+    // The menu a click on a corner picture opens on the current screen, or null.
+    QMenu* CornerMenu(const ImageControl* corner) const;
+    void ShowCornerMenu(const ImageControl* corner);
+    // The pointing hand stands only on corners whose click opens something here.
+    void UpdateCornerCursors();
     void SetTitles(const QString& upper, const QString& lower, bool lowerFirst = false);
     bool RunMarker(bool (TFormZUV::*marker)(const QDate&));
     // Puts the plan's sheet on the sheet view and outlines its cells; false when it could not.
@@ -231,7 +235,6 @@ private:
     QSize m_lastSheetSize;  // pixel size of the sheet in the cache
     bool m_shown = false;
     QRect m_normalGeometry;  // where the restore command puts the window back
-    int m_wheelRemainder = 0;
 };
 
 // Unit-level variables of the main window's unit.

@@ -1,11 +1,19 @@
 #pragma once
 // The window is designed in Tahoma and Times New Roman. Debian has Tahoma in fonts-wine
-// (not known to fontconfig) and Times New Roman's metrics in Liberation Serif.
+// (not known to fontconfig) and Times New Roman's metrics in Liberation Serif. The bold face
+// of fonts-wine's Tahoma is drawn at the regular weight, so bold Tahoma texts are set in
+// DejaVu Sans Condensed Bold, which is visibly bold in Cyrillic at nearly the same widths.
+
+#include <QFont>
 
 namespace zuv {
 
 // Registers the Tahoma files of fonts-wine with the application where fontconfig does not
 // list them, and sets substitutes where a family is missing altogether.
 void RegisterProgramFonts();
+
+// A font of the window's design: its family, its height in pixels at 96 dpi (Qt sets fonts
+// in points) and whether it is bold.
+QFont DesignFont(const QString& family, int pixelHeight, bool bold);
 
 }  // namespace zuv

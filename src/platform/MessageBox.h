@@ -1,8 +1,10 @@
 #pragma once
 // Every message the program shows to the user goes through ShowMessage. By default it is a
-// modal message box; tests install a sink that records the texts instead, so no test ever
-// waits on a dialog.
+// modal message box with the program's name as its title; tests install a sink that records
+// the texts instead, so no test ever waits on a dialog. One user action shows a failure once:
+// while a MessageScope is open a text already shown in it is not shown again.
 
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -10,9 +12,22 @@ namespace zuv {
 
 using MessageSink = std::function<void(const QString&)>;
 
+// The program's name: the main window's caption and the title of every message box.
+QString ProgramName();
+
 void ShowMessage(const QString& text);
 
 // Replaces the sink; an empty function restores the message box. Returns the previous one.
 MessageSink setMessageSink(MessageSink sink);
+
+// Opened by each handler of a user action (and of a timer tick). Scopes nest: the texts shown
+// are forgotten when the outermost one closes.
+class MessageScope {
+public:
+    MessageScope();
+    ~MessageScope();
+    MessageScope(const MessageScope&) = delete;
+    MessageScope& operator=(const MessageScope&) = delete;
+};
 
 }  // namespace zuv

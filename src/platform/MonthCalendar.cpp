@@ -1,5 +1,7 @@
 #include "MonthCalendar.h"
 
+#include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QLocale>
 
 namespace zuv {
@@ -10,7 +12,16 @@ MonthCalendar::MonthCalendar(QWidget* parent) : QCalendarWidget(parent) {
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(true);
     connect(this, &QCalendarWidget::clicked, this, [this](const QDate&) { emit DayClicked(); });
-    connect(this, &QCalendarWidget::activated, this, [this](const QDate&) { emit DayClicked(); });
+    // The day grid is the child that has the keyboard focus.
+    if (auto* grid = findChild<QAbstractItemView*>()) grid->installEventFilter(this);
+}
+
+bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit DayClicked();
+    }
+    return QCalendarWidget::eventFilter(watched, event);
 }
 
 void MonthCalendar::SetDate(const QDate& date) { setSelectedDate(date); }

@@ -1,6 +1,7 @@
 #pragma once
 // The date picker: a month calendar in Russian, Monday first, with earliest and latest
-// dates. A click on a day (or Enter on the selected day) is reported as DayClicked.
+// dates. A click on a day, or Enter on the selected day, is reported once as DayClicked;
+// Qt's own "activated" is not used, since some styles raise it on the same single click.
 
 #include <QCalendarWidget>
 
@@ -20,6 +21,9 @@ public:
 
 signals:
     void DayClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 }  // namespace zuv

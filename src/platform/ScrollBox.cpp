@@ -17,6 +17,9 @@ ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent) {
     setAutoFillBackground(true);
     viewport()->setAutoFillBackground(true);
     viewport()->setPalette(p);
+    // The bars would scroll by themselves; their wheel counts as the box's.
+    horizontalScrollBar()->installEventFilter(this);
+    verticalScrollBar()->installEventFilter(this);
 }
 
 void ScrollBox::SetFitted() {
@@ -52,7 +55,17 @@ void ScrollBox::SetVertPosition(int position) {
     bar->setValue(qBound(bar->minimum(), position, bar->maximum()));
 }
 
-void ScrollBox::wheelEvent(QWheelEvent* event) {
+void ScrollBox::wheelEvent(QWheelEvent* event) { takeWheel(event); }
+
+bool ScrollBox::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && (watched == horizontalScrollBar() || watched == verticalScrollBar())) {
+        takeWheel(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void ScrollBox::takeWheel(QWheelEvent* event) {
     // Small deltas (high-resolution wheels) add up to whole notches of 120.
     m_wheelRemainder += event->angleDelta().y();
     const int notches = m_wheelRemainder / 120;

@@ -1,8 +1,8 @@
 #pragma once
 // The sheet container: a borderless scroll area whose content is either fitted to it or of a
 // fixed (enlarged) size. Ranges are content extents in pixels; a position is kept between 0
-// and range − visible extent. It never scrolls on the wheel by itself: wheel notches are
-// reported and the window decides.
+// and range − visible extent. It never scrolls on the wheel by itself: the wheel turned over
+// the box (its content or its scroll bars) is reported in notches and the window decides.
 
 #include <QScrollArea>
 
@@ -26,14 +26,17 @@ public:
     void SetVertPosition(int position);  // clamped
 
 signals:
-    // One signal per wheel event over the box itself (the content forwards its wheel here),
-    // with the number of whole notches (positive: away from the user, "up").
+    // One signal per wheel event over the box, its content or its scroll bars, with the
+    // number of whole notches (positive: away from the user, "up"). Smaller deltas add up.
     void WheelNotches(int notches);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void takeWheel(QWheelEvent* event);
+
     int m_wheelRemainder = 0;
 };
 

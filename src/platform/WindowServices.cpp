@@ -23,8 +23,6 @@ std::function<QDate()>& todayProvider() {
 
 QPoint PointerScreenPos() { return QCursor::pos(); }
 
-QWidget* WidgetAtScreenPos(const QPoint& screenPos) { return QApplication::widgetAt(screenPos); }
-
 bool StartInteractiveMove(QWidget* window) {
     if (moveHandler()) return moveHandler()(window);
     if (!window) return false;

@@ -1,6 +1,6 @@
 #pragma once
-// What the window needs of the window system: the pointer, the widget under a point, the
-// interactive move, and today's date (replaceable in tests).
+// What the window needs of the window system: the pointer, the interactive move, and
+// today's date (replaceable in tests).
 
 #include <QDate>
 #include <QPoint>
@@ -11,7 +11,6 @@ class QWidget;
 namespace zuv {
 
 QPoint PointerScreenPos();
-QWidget* WidgetAtScreenPos(const QPoint& screenPos);
 
 // Starts the interactive move of the window: it follows the pointer until the button is
 // released. The window system's own move is used where there is one; elsewhere the window

@@ -6,7 +6,9 @@
 #include "dating/MarkerGeometry.h"
 #include "mainwindow/ZUVunit.h"
 
+#include <QAbstractItemView>
 #include <QImageReader>
+#include <QProxyStyle>
 #include <QtTest>
 
 using namespace zuv;
@@ -35,9 +37,22 @@ MarkPlan planFor(const TFormZUV& w, const DatedScreen& s, const QDate& d) {
     return planVRKS_CalTable(d, w.VRKSData);
 }
 
+// A style that activates an item on a single click, as some desktops set it.
+class ActivateOnSingleClick : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* data) const override {
+        if (hint == QStyle::SH_ItemView_ActivateItemOnSingleClick) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// The user actions that lead into a dated screen, or redraw one.
+enum class Action { CircleClick, CircleClickMaximised, SectionMenu, CycleClick, Enlarge, Reduce, Maximise, Restore };
+
 }  // namespace
 
 Q_DECLARE_METATYPE(DatedScreen)
+Q_DECLARE_METATYPE(Action)
 
 class TestMarkersWindow : public QObject {
     Q_OBJECT
@@ -127,20 +142,38 @@ private slots:
                 incremental.convertToFormat(QImage::Format_ARGB32));
     }
 
-    // A picked day beyond the picker's limits is pulled back to them.
-    void pickerClampsToItsLimits() {
+    // One click on a day marks once, also where the style activates items on a single click;
+    // days the picker greys out beyond its limits are not taken.
+    void pickerClicks() {
         zuvtest::FixedToday today(QDate(2006, 6, 15));
+        zuvtest::MessageRecorder recorder;
+        ActivateOnSingleClick style;  // outlives the window that uses it
         TFormZUV w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, {1, 6});
-        QCOMPARE(w.MCal->MaxDate(), QDate(2048, 12, 31));
-        w.MCal->setMaximumDate(QDate(2052, 12, 31));  // as if the picker let a later day through
-        w.MCal->SetDate(QDate(2050, 5, 5));
-        w.MCal->setMaximumDate(QDate(2048, 12, 31));
-        w.MCalClick();
+        w.MCal->show();
+        w.MCal->setCurrentPage(2048, 12);
+        QAbstractItemView* grid = w.MCal->findChild<QAbstractItemView*>();
+        QVERIFY(grid);
+        grid->setStyle(&style);
+        // Monday first, December 2048 starts on a Tuesday: the 31st is the Thursday of the
+        // sixth week, and 2 January 2049 the Saturday after it.
+        auto clickCell = [grid](int week, int weekday) {
+            const QRect cell = grid->visualRect(grid->model()->index(week, weekday - 1));  // row 0 names the days
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        };
+        QCOMPARE(w.PenColor, 0xFFFFFFFFu);
+        clickCell(5, 4);
         QCOMPARE(w.CurDate, QDate(2048, 12, 31));
-        QCOMPARE(w.MCal->Date(), QDate(2048, 12, 31));
+        QCOMPARE(w.PenColor, 0xFF0000FFu);  // one step of the cycle: one marking
+        clickCell(5, 6);
+        QCOMPARE(w.CurDate, QDate(2048, 12, 31));
+        QCOMPARE(w.PenColor, 0xFF0000FFu);
+        // Enter on the selected day marks it once more.
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(w.PenColor, 0xFFFF0000u);
+        QVERIFY(recorder.messages.isEmpty());
     }
 
     // Failures are shown once and leave the timer off, so they do not repeat every second.
@@ -173,6 +206,78 @@ private slots:
         QVERIFY(!w.Timer1->isActive());
         QTest::qWait(1200);  // more than one blink interval: no tick comes, no message repeats
         QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY(!w.Timer1->isActive());
+    }
+
+    // One user action shows one message for one failure, however often it draws the screen.
+    void oneMessagePerAction_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("ks");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("message");
+        const QString gks = QStringLiteral("Ресурс для даты 01.01.2100 не найден");
+        const QString day = QStringLiteral("Ошибка при загрузке ресурса -1 vr513_day");
+        const struct {
+            const char* name;
+            Action action;
+        } actions[] = {{"circle click", Action::CircleClick},
+                       {"circle click, maximised", Action::CircleClickMaximised},
+                       {"section menu", Action::SectionMenu},
+                       {"enlarge", Action::Enlarge},
+                       {"reduce", Action::Reduce},
+                       {"maximise", Action::Maximise},
+                       {"restore", Action::Restore}};
+        for (const auto& a : actions) {
+            QTest::newRow(qPrintable(QStringLiteral("gks, ") + QLatin1String(a.name))) << QDate(2100, 1, 1) << 1 << a.action << gks;
+            QTest::newRow(qPrintable(QStringLiteral("vrks, ") + QLatin1String(a.name))) << QDate(2050, 1, 1) << 2 << a.action << day;
+        }
+        // Before the table every VRKS screen fails: the click leads from the calendar table on.
+        QTest::newRow("vrks, sheet click from the calendar table") << QDate(1900, 1, 1) << 2 << Action::CycleClick
+                                                                   << QStringLiteral("Ресурс для даты 01.01.1900 не найден");
+    }
+    void oneMessagePerAction() {
+        QFETCH(QDate, today);
+        QFETCH(int, ks);
+        QFETCH(Action, action);
+        QFETCH(QString, message);
+        zuvtest::FixedToday fixed(today);
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const DatedScreen dated{ks, ks == 1 ? 6 : (action == Action::CycleClick ? 6 : 11)};
+        auto clickTheCircle = [&w] {
+            StartImageMousePos = QPoint(w.StartImage->width() / 2, w.StartImage->height() / 2);
+            w.StartImageClick();
+        };
+        // The state before the action; whatever it showed does not count.
+        w.CurKS = ks;
+        w.CurrentMode = 100;
+        w.SelectMode();
+        switch (action) {
+        case Action::CircleClick:
+        case Action::SectionMenu: break;
+        case Action::CircleClickMaximised: w.N1Click(); break;
+        case Action::CycleClick: w.CurrentMode = 12; w.SelectMode(); break;
+        case Action::Reduce: enter(w, dated); w.N33Click(); break;
+        case Action::Restore: enter(w, dated); w.N1Click(); break;
+        case Action::Enlarge:
+        case Action::Maximise: enter(w, dated); break;
+        }
+        recorder.messages.clear();
+
+        switch (action) {
+        case Action::CircleClick:
+        case Action::CircleClickMaximised: clickTheCircle(); break;
+        case Action::SectionMenu: w.N42Click(); break;
+        case Action::CycleClick: w.StartImageClick(); break;
+        case Action::Enlarge: w.N33Click(); break;
+        case Action::Reduce: w.N34Click(); break;
+        case Action::Maximise: w.N1Click(); break;
+        case Action::Restore: w.N2Click(); break;
+        }
+        QCOMPARE(w.CurrentMode, dated.mode);
+        QCOMPARE(recorder.messages, QStringList{message});
         QVERIFY(!w.Timer1->isActive());
     }
 

@@ -2,7 +2,9 @@
 // menus and moving the window by its top band.
 #include "FrameTestSupport.h"
 #include "mainwindow/FrameLayout.h"
+#include "platform/Fonts.h"
 
+#include <QPainter>
 #include <QScreen>
 
 using namespace zuv;
@@ -69,6 +71,8 @@ QWidget* child(TFormZUV& w, const QString& name) { return w.findChild<QWidget*>(
 class TestFrameWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { RegisterProgramFonts(); }  // the program's fonts, as at start-up
+
     // The design size, with every figure written out.
     void designSizeLayout() {
         ShownForm f;
@@ -357,6 +361,9 @@ private slots:
         ImageControl* const corners[] = {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4};
         QMenu* const menus[] = {w.PopupMnuImage1, w.PopupMnuImage2, w.PopupMnuImage3, w.PopupMnuImage4};
         for (int i = 0; i < 4; ++i) {
+            // The pointing hand stands exactly where a click opens something.
+            QVERIFY2((corners[i]->cursor().shape() == Qt::PointingHandCursor) == (leftOpens.at(i) != QLatin1Char('-')),
+                     qPrintable(QStringLiteral("cursor on MnuImage%1").arg(i + 1)));
             QTest::mouseClick(corners[i], Qt::LeftButton, {}, QPoint(6, 6));
             const QList<QMenu*> expected = leftOpens.at(i) == QLatin1Char('-') ? QList<QMenu*>{} : QList<QMenu*>{menus[i]};
             QVERIFY2(f.openMenus() == expected, qPrintable(QStringLiteral("left click on MnuImage%1").arg(i + 1)));
@@ -369,6 +376,89 @@ private slots:
         }
         // Opening a menu changes no screen.
         QCOMPARE(f.screen(), road.last());
+    }
+
+    // Of the section entries only "главная" and "контроль" lead somewhere on a click.
+    void sectionEntriesWithAHand() {
+        ShownForm f;
+        QStringList withHand;
+        for (const char* name : {"mnu1", "mnu2", "mnu3", "Mnu4", "mnu5", "mnu6", "mnu7"})
+            if (child(f.form, QLatin1String(name))->cursor().shape() == Qt::PointingHandCursor) withHand << QLatin1String(name);
+        QCOMPARE(withHand, (QStringList{"mnu1", "mnu6"}));
+    }
+
+    // Bold texts of the design carry clearly more ink than the same text at the regular weight
+    // (the bold face of fonts-wine's Tahoma does not).
+    void boldTextsLookBold_data() {
+        QTest::addColumn<QString>("label");
+        for (const char* name : {"CurrentKSLabel", "CurrentModeLabel", "MMLabelZUV", "mnu1", "mnu7"}) QTest::newRow(name) << name;
+    }
+    void boldTextsLookBold() {
+        QFETCH(QString, label);
+        ShownForm f;
+        f.apply({1, 100, 0});
+        auto* widget = f.form.findChild<AutoLabel*>(label);
+        QVERIFY(widget);
+        QVERIFY(widget->font().bold());
+        auto ink = [](const QFont& font) {
+            QImage image(900, 80, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(QPoint(4, 60), QStringLiteral("ГРИГОРИАНСКАЯ ЖУВКАЛЕНДАРЬ"));
+            p.end();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) sum += 255 - qGray(image.pixel(x, y));
+            return sum;
+        };
+        QFont regular = widget->font();
+        regular.setBold(false);
+        const double ratio = double(ink(widget->font())) / double(ink(regular));
+        QVERIFY2(ratio > 1.25, qPrintable(QStringLiteral("bold / regular ink: %1").arg(ratio)));
+    }
+
+    // Maximised on the 800 × 800 test screen, every figure written out: a content screen with
+    // the side hidden, and the grid with the side shown (the panel 577 px wide, inset 10).
+    void maximisedFigures_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<QRect>("panel");
+        QTest::addColumn<QRect>("topLeft");
+        QTest::addColumn<QRect>("topCenter");
+        QTest::addColumn<QRect>("bottomRight");
+        QTest::addColumn<QRect>("corner1");
+        QTest::addColumn<QRect>("corner4");
+        QTest::addColumn<QRect>("sheet");
+        QTest::newRow("dated sheet, sides hidden")
+            << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << QRect(0, 0, 800, 800) << QRect(0, 0, 53, 40) << QRect(52, 0, 696, 40)
+            << QRect(747, 760, 53, 40) << QRect(14, 8, 24, 24) << QRect(761, 768, 24, 24) << QRect(1, 41, 797, 718);
+        QTest::newRow("grid, sides shown")
+            << QList<Screen>{{0, 7, 0}} << QRect(193, 0, 577, 800) << QRect(10, 0, 38, 40) << QRect(47, 0, 483, 40)
+            << QRect(529, 760, 38, 40) << QRect(17, 8, 24, 24) << QRect(536, 768, 24, 24) << QRect(1, 41, 574, 718);
+    }
+    void maximisedFigures() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(QRect, panel);
+        QFETCH(QRect, topLeft);
+        QFETCH(QRect, topCenter);
+        QFETCH(QRect, bottomRight);
+        QFETCH(QRect, corner1);
+        QFETCH(QRect, corner4);
+        QFETCH(QRect, sheet);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        w.N[1]->trigger();
+        QCOMPARE(w.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+        QCOMPARE(w.KSAdvPanel->geometry(), panel);
+        QCOMPARE(w.TopShapeLeft->geometry(), topLeft);
+        QCOMPARE(w.TopShapeCenter->geometry(), topCenter);
+        QCOMPARE(w.ButtomShapeRight->geometry(), bottomRight);
+        QCOMPARE(w.MnuImage1->geometry(), corner1);
+        QCOMPARE(w.MnuImage4->geometry(), corner4);
+        QCOMPARE(w.StartPanel->geometry(), sheet);
+        QCOMPARE(w.CurrentKSLabel->font().pointSize(), 17);  // 800 / 45
     }
 };
 

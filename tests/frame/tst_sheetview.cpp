@@ -2,6 +2,7 @@
 // of a main page, the VRKS cycle, the picker) and the wheel.
 #include "FrameTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -28,10 +29,17 @@ QPoint viewCentre(const TFormZUV& w) { return QPoint(w.StartImage->width() / 2, 
 // and scrolled).
 QPoint onSheet(const TFormZUV& w, const QPoint& visible) { return w.StartImage->mapFrom(w.StartPanel->viewport(), visible); }
 
+// As the window system's wheel is delivered: to `target` under the pointer at `pos`, then up
+// its parents while nobody accepts it (Qt itself propagates only events from the window system).
 void wheel(QWidget* target, const QPoint& pos, int delta) {
-    QWheelEvent event(QPointF(pos), QPointF(target->mapToGlobal(pos)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &event);
+    const QPoint global = target->mapToGlobal(pos);
+    for (QWidget* widget = target; widget; widget = widget->isWindow() ? nullptr : widget->parentWidget()) {
+        QWheelEvent event(QPointF(widget->mapFromGlobal(global)), QPointF(global), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        event.ignore();
+        QApplication::sendEvent(widget, &event);
+        if (event.isAccepted()) return;
+    }
 }
 void wheel(QWidget* target, int delta) { wheel(target, QPoint(target->width() / 2, target->height() / 2), delta); }
 
@@ -345,7 +353,8 @@ private slots:
         QTest::newRow("top band") << "TopShapeCenter" << -120 << 0 << false << 0;
         QTest::newRow("upper caption") << "CurrentKSLabel" << -120 << 0 << false << 0;
         QTest::newRow("bottom band") << "ButtomShapeCenter" << 120 << 50 << false << 0;
-        QTest::newRow("picker over the sheet") << "MCal" << -120 << 0 << false << 0;
+        QTest::newRow("horizontal scroll bar, up") << "horizontalScrollBar" << 120 << 30 << false << -10;
+        QTest::newRow("picker over the sheet") << "picker" << -120 << 0 << false << 0;
     }
     void wheel() {
         QFETCH(QString, target);
@@ -364,38 +373,57 @@ private slots:
         const int first = fromEnd ? bar->maximum() - start : start;
         w.StartPanel->SetVertPosition(first);
         QCOMPARE(w.StartPanel->VertPosition(), first);
-        QWidget* widget = target == QLatin1String("verticalScrollBar") ? bar : w.findChild<QWidget*>(target);
+        QWidget* widget = target == QLatin1String("verticalScrollBar")     ? bar
+                          : target == QLatin1String("horizontalScrollBar") ? w.StartPanel->horizontalScrollBar()
+                          : target == QLatin1String("picker") ? w.MCal->findChild<QAbstractItemView*>()->viewport()
+                                                              : w.findChild<QWidget*>(target);
         QVERIFY(widget);
-        if (widget == w.MCal) {
+        const bool picker = w.MCal->isAncestorOf(widget);
+        if (picker) {
             w.MCal->show();
             QVERIFY(w.MCal->geometry().intersects(QRect(w.StartPanel->mapTo(&w, QPoint(0, 0)), w.StartPanel->size())));
         }
+        const int month = w.MCal->monthShown();
         const QPoint pos = widget == w.StartImage ? onSheet(w, QPoint(150, 150)) : widget->rect().center();
         zuvtest::pointerTo(widget, pos);
         ::wheel(widget, pos, delta);
         QCOMPARE(w.StartPanel->VertPosition(), first + moved);
         QCOMPARE(w.StartPanel->HorzPosition(), 207);  // the wheel never scrolls sideways
+        // The picker turns its month as a month calendar does; nothing else touches it.
+        QCOMPARE(w.MCal->monthShown() != month, picker);
     }
 
-    // The condition is the pointer's place, not the element that receives the event; and
-    // small deltas add up to whole notches.
-    void wheelByPointerPlaceAndSmallDeltas() {
+    // Small deltas add up to whole notches; the container's own wheel is the window's 10 px.
+    void smallDeltasAddUp() {
         ShownForm f;
         TFormZUV& w = f.form;
         f.apply({1, 100, 0});
         f.apply({1, 5, 0});
         w.N[33]->trigger();
-        // Delivered to the left panel while the pointer is over the sheet: it scrolls.
-        const QPoint overSheet = w.StartImage->mapToGlobal(onSheet(w, QPoint(100, 100)));
-        QWheelEvent event(QPointF(5, 5), QPointF(overSheet), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w.LeftImage, &event);
+        const QPoint at = onSheet(w, QPoint(100, 100));
+        ::wheel(w.StartImage, at, -60);
+        QCOMPARE(w.StartPanel->VertPosition(), 0);
+        ::wheel(w.StartImage, at, -60);
         QCOMPARE(w.StartPanel->VertPosition(), 10);
-        // Half notches: nothing after the first, one notch after the second.
-        ::wheel(w.StartImage, onSheet(w, QPoint(100, 100)), -60);
-        QCOMPARE(w.StartPanel->VertPosition(), 10);
-        ::wheel(w.StartImage, onSheet(w, QPoint(100, 100)), -60);
-        QCOMPARE(w.StartPanel->VertPosition(), 20);
+        ::wheel(w.StartImage, at, -30);
+        ::wheel(w.StartImage, at, -210);  // one notch and a half, with the quarter before
+        QCOMPARE(w.StartPanel->VertPosition(), 30);
+    }
+
+    // Enlarging again keeps the place the wheel scrolled to; the sheet stays centred across.
+    void enlargingAgainKeepsTheVerticalPosition() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.apply({1, 100, 0});
+        f.apply({1, 6, 0});
+        w.N[33]->trigger();
+        QCoreApplication::processEvents();
+        for (int notch = 0; notch < 30; ++notch) ::wheel(w.StartImage, onSheet(w, QPoint(300, 200)), -120);
+        QCOMPARE(w.StartPanel->VertPosition(), 300);
+        w.N[33]->trigger();
+        QCOMPARE(w.StartPanel->VertPosition(), 300);
+        QCOMPARE(w.StartPanel->HorzPosition(), 318);
+        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
     }
 
     // On the control screen the menu lies above the sheet view and the wheel does nothing

@@ -2,7 +2,11 @@
 // picker limits and menu items, the reset rule of SelectMode, and the blink's pen and timer.
 #include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"
+#include "platform/MessageBox.h"
+#include "platform/Translations.h"
 
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace zuv;
@@ -265,6 +269,24 @@ private slots:
         QCOMPARE(w.KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
         w.OnOffMainWnd(true);
         QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+    }
+
+    // A message box carries the program's name and a Russian button; Qt's own standard
+    // texts come in Russian once the translations are installed.
+    void messageBoxInRussian() {
+        QVERIFY(InstallRussianTranslations(*qApp));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+        QString title, button;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            title = box->windowTitle();
+            button = box->buttons().value(0)->text();
+            box->accept();
+        });
+        ShowMessage(QStringLiteral("Ресурс для даты 01.01.2100 не найден"));
+        QCOMPARE(title, QStringLiteral("зувская календарная система"));
+        QCOMPARE(button, QStringLiteral("ОК"));
     }
 };
 

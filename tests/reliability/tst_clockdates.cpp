@@ -1,5 +1,5 @@
 // Whatever the date on the clock at start-up, every dated screen shows either its mark or
-// one clear message, and a message is never repeated by the blink.
+// one clear message, and a message is never repeated by the blink. Each row says which.
 #include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"
 
@@ -7,19 +7,53 @@
 
 using namespace zuv;
 
+namespace {
+const QString kDrew;  // the screen marks the day
+QString notFound(const char* date) { return QStringLiteral("Ресурс для даты %1 не найден").arg(QLatin1String(date)); }
+const QString kNoDaySheet = QStringLiteral("Ошибка при загрузке ресурса -1 vr513_day");
+}  // namespace
+
 class TestClockDates : public QObject {
     Q_OBJECT
 private slots:
+    // The Gregorian sheets hold 2001 to 2052 (a day outside the picker's range is replaced by
+    // today, which is the same day here); the VRKS year sheets take days after 02.03.2049 as
+    // that day; the day table and the calendar table take the table's days, and yuga 513
+    // (03.03.2049 to 02.03.2053) has no day sheet.
     void everyDatedScreen_data() {
         QTest::addColumn<QDate>("today");
-        const QDate dates[] = {QDate(1900, 1, 1),  QDate(1921, 3, 3),   QDate(1921, 3, 4),  QDate(2000, 12, 31),
-                               QDate(2001, 1, 1),  QDate(2012, 12, 31), QDate(2048, 12, 31), QDate(2049, 1, 1),
-                               QDate(2049, 3, 2),  QDate(2049, 3, 3),   QDate(2052, 12, 31), QDate(2053, 3, 2),
-                               QDate(2053, 3, 3),  QDate(2100, 6, 15),  QDate(2026, 12, 9)};
-        for (const QDate& d : dates) QTest::newRow(qPrintable(d.toString(Qt::ISODate))) << d;
+        QTest::addColumn<QString>("gregorian");
+        QTest::addColumn<QString>("vrksYears");
+        QTest::addColumn<QString>("dayTable");
+        QTest::addColumn<QString>("calendarTable");
+        auto row = [](const char* name, QDate d, QString g, QString y, QString t, QString c) {
+            QTest::newRow(name) << d << g << y << t << c;
+        };
+        const QString nf1900 = notFound("01.01.1900"), nf0303 = notFound("03.03.1921");
+        row("1900-01-01", QDate(1900, 1, 1), nf1900, nf1900, nf1900, nf1900);
+        row("day before the table", QDate(1921, 3, 3), nf0303, nf0303, nf0303, nf0303);
+        row("first day of the table", QDate(1921, 3, 4), notFound("04.03.1921"), kDrew, kDrew, kDrew);
+        row("day before the gregorian sheets", QDate(2000, 12, 31), notFound("31.12.2000"), kDrew, kDrew, kDrew);
+        row("first gregorian day", QDate(2001, 1, 1), kDrew, kDrew, kDrew, kDrew);
+        row("2012-12-31", QDate(2012, 12, 31), kDrew, kDrew, kDrew, kDrew);
+        row("last day of the picker", QDate(2048, 12, 31), kDrew, kDrew, kDrew, kDrew);
+        row("first day of the last sheet", QDate(2049, 1, 1), kDrew, kDrew, kDrew, kDrew);
+        row("last day of yuga 512", QDate(2049, 3, 2), kDrew, kDrew, kDrew, kDrew);
+        row("first day of yuga 513", QDate(2049, 3, 3), kDrew, kDrew, kNoDaySheet, kDrew);
+        // Its week column is the next year's first, which no sheet holds.
+        row("last gregorian day", QDate(2052, 12, 31), notFound("31.12.2053"), kDrew, kNoDaySheet, kDrew);
+        row("last day of the table", QDate(2053, 3, 2), notFound("02.03.2053"), kDrew, kNoDaySheet, kDrew);
+        const QString nf2053 = notFound("03.03.2053"), nf2100 = notFound("15.06.2100");
+        row("day after the table", QDate(2053, 3, 3), nf2053, kDrew, nf2053, nf2053);
+        row("2100-06-15", QDate(2100, 6, 15), nf2100, kDrew, nf2100, nf2100);
+        row("2026-12-09", QDate(2026, 12, 9), kDrew, kDrew, kDrew, kDrew);
     }
     void everyDatedScreen() {
         QFETCH(QDate, today);
+        QFETCH(QString, gregorian);
+        QFETCH(QString, vrksYears);
+        QFETCH(QString, dayTable);
+        QFETCH(QString, calendarTable);
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
@@ -28,7 +62,8 @@ private slots:
         const struct {
             int ks;
             int mode;
-        } screens[] = {{1, 6}, {2, 6}, {2, 11}, {2, 12}};
+            const QString& outcome;
+        } screens[] = {{1, 6, gregorian}, {2, 6, vrksYears}, {2, 11, dayTable}, {2, 12, calendarTable}};
         for (const auto& s : screens) {
             recorder.messages.clear();
             w.CurDate = today;  // what the start-up date hands to every screen
@@ -38,18 +73,15 @@ private slots:
             w.CurrentMode = s.mode;
             w.SelectMode();
             const QString where = QStringLiteral("screen (%1, %2): ").arg(s.ks).arg(s.mode);
-            if (recorder.messages.isEmpty()) {
+            if (s.outcome.isEmpty()) {
+                QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
                 QVERIFY2(w.Timer1->isActive(), qPrintable(where + "drew, but the blink is off"));
                 QVERIFY2(w.StartImage->HasPicture(), qPrintable(where + "no picture"));
                 w.Timer1Timer();
                 QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
             } else {
-                QCOMPARE(recorder.messages.size(), 1);
+                QCOMPARE(recorder.messages, QStringList{s.outcome});
                 QVERIFY2(!w.Timer1->isActive(), qPrintable(where + "a failed marking left the blink on"));
-                const QString& m = recorder.messages.first();
-                QVERIFY2(m.startsWith(QStringLiteral("Ресурс для даты ")) ||
-                             m == QStringLiteral("Ошибка при загрузке ресурса -1 vr513_day"),
-                         qPrintable(where + m));
             }
         }
     }
