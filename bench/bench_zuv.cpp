@@ -3,7 +3,7 @@
 // as the baseline every figure is compared with. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_zuv [ticks-for-memory]
 
-#include "DayTable.h"
+#include "core/DayTable.h"
 #include "ResourceStore.h"
 #include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"

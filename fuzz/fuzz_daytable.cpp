@@ -1,6 +1,6 @@
 // Fuzzes the day-table lookup: arbitrary text as the table, arbitrary dates, and arbitrary
 // damage to the real table. The lookup must never read past a line or return a filler.
-#include "DayTable.h"
+#include "core/DayTable.h"
 
 #include <cstdint>
 #include <cstring>

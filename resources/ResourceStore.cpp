@@ -1,5 +1,7 @@
 #include "ResourceStore.h"
 
+#include <atomic>
+
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QResource>
@@ -62,5 +64,29 @@ int ResourceStore::count(StoreKind kind) const {
         if (it.key().startsWith(prefix)) ++n;
     return n;
 }
+
+namespace {
+std::atomic<int> g_liveStreams{0};
+
+// A stream that owns its copy of the bytes and is counted while it lives.
+class CountedStream : public QBuffer {
+public:
+    explicit CountedStream(const QByteArray& bytes) {
+        setData(bytes);
+        ++g_liveStreams;
+    }
+    ~CountedStream() override { --g_liveStreams; }
+};
+}  // namespace
+
+std::unique_ptr<QBuffer> ResourceStore::openRawStream(const QString& name) const {
+    const ResourceBytes bytes = find(StoreKind::RawData, name);
+    if (!bytes.found || bytes.size <= 0 || !bytes.data) return nullptr;
+    auto stream = std::make_unique<CountedStream>(QByteArray(bytes.data, int(bytes.size)));
+    if (!stream->open(QIODevice::ReadOnly)) return nullptr;
+    return stream;
+}
+
+int ResourceStore::liveStreams() { return g_liveStreams.load(); }
 
 }  // namespace zuv

@@ -3,9 +3,11 @@
 // Raw-data entries (the PNG pictures and the day table) and bitmap entries are kept apart:
 // a raw-data lookup never finds a bitmap and the other way round.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <memory>
 
 namespace zuv {
 
@@ -34,6 +36,11 @@ public:
 
     // Number of entries of a kind.
     int count(StoreKind kind) const;
+
+    // A readable stream over a private copy of a raw-data entry; null when the entry is
+    // missing or empty. Streams are counted while they live (leak checks).
+    std::unique_ptr<QBuffer> openRawStream(const QString& name) const;
+    static int liveStreams();
 
 private:
     struct Entry {

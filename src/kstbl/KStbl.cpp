@@ -3,9 +3,9 @@
 
 #include "KStbl.h"
 
-#include "mainwindow/CalendarSystems.h"
+#include "core/CalendarSystems.h"
 #include "kstbl/KStblIcons.h"
-#include "kstbl/KStblLayout.h"
+#include "core/KStblLayout.h"
 #include "mainwindow/ZUVunit.h"
 #include "platform/Fonts.h"
 #include "platform/WindowServices.h"
@@ -142,10 +142,8 @@ void TKStblForm::showEvent(QShowEvent* event) {
 
 void TKStblForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    SetPos();  // every new size is laid out again
 }
-
-void TKStblForm::FormResize() { SetPos(); }
 
 // ---- Commands ----
 

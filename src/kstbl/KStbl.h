@@ -3,7 +3,7 @@
 // at start-up. Nothing in the main window shows it; once visible it shows one page at a time
 // (the overview table, the date-representation standard, the dating sheet) between a top and
 // a bottom band, and its four corner pictures open its menus. The arithmetic lives in
-// KStblLayout.h, the page table in KStblPages.h.
+// core/KStblLayout.h, the page table in KStblPages.h.
 
 #include <QAction>
 #include <QBuffer>
@@ -58,7 +58,6 @@ public:
     // ---- Layout ----
     void SetPos();
     void PaintShape();
-    void FormResize();
 
     // ---- Pages ----
     void SelectMode();

@@ -4,12 +4,12 @@
 
 #include "KStbl.h"
 
-#include "kstbl/KStblLayout.h"
+#include "core/KStblLayout.h"
+#include "core/PictureFit.h"
+#include "core/PicturePath.h"
 #include "kstbl/KStblPages.h"
 #include "ResourceStore.h"
 
-#include <QImageReader>
-#include <QPainter>
 
 namespace zuv {
 
@@ -48,37 +48,21 @@ void TKStblForm::SelectMode() {
     SetPos();
 }
 
-std::unique_ptr<QBuffer> TKStblForm::LoadResToStream(const QString& ResName) {
-    const ResourceBytes bytes = Store().find(StoreKind::RawData, ResName);
-    if (!bytes.found || bytes.size <= 0 || !bytes.data) return nullptr;
-    // QByteArray(data, size) copies: the stream owns its bytes and frees them with itself.
-    auto stream = std::make_unique<QBuffer>();
-    stream->setData(QByteArray(bytes.data, int(bytes.size)));
-    if (!stream->open(QIODevice::ReadOnly)) return nullptr;
-    return stream;
-}
+std::unique_ptr<QBuffer> TKStblForm::LoadResToStream(const QString& ResName) { return Store().openRawStream(ResName); }
 
 void TKStblForm::LoadStartImage(const QString& ResName, bool Pr) {
     StartImage->Discard();
 
     // The new page replaces the previous one; a missing or damaged resource leaves it empty.
     MainImg = QImage();
-    if (std::unique_ptr<QBuffer> stream = LoadResToStream(ResName)) {
-        QImageReader reader(stream.get());
-        reader.setAutoTransform(false);
-        MainImg = reader.read();
-    }
+    if (std::unique_ptr<QBuffer> stream = LoadResToStream(ResName)) MainImg = DecodePicture(stream->data());
     m_lastFailedResource = MainImg.isNull() ? ResName : QString();
 
     QImage& canvas = StartImage->Canvas();  // white, of the page view's size
     if (!MainImg.isNull()) {
         const QSize view = StartImage->size();
         const QRect target = Pr ? proportionalPageRect(view, MainImg.size()) : stretchedPageRect(view);
-        if (!target.isEmpty()) {
-            QPainter gr(&canvas);
-            gr.setRenderHint(QPainter::SmoothPixmapTransform);  // bilinear
-            gr.drawImage(target, MainImg);
-        }
+        DrawFitted(canvas, target, MainImg, Scaling::Bilinear);
     }
     StartImage->Repaint();
 }

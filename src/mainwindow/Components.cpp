@@ -3,7 +3,7 @@
 
 #include "ZUVunit.h"
 
-#include "mainwindow/CalendarSystems.h"
+#include "core/CalendarSystems.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 

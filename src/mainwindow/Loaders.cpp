@@ -3,70 +3,30 @@
 
 #include "ZUVunit.h"
 
-#include "mainwindow/FitGeometry.h"
-#include "mainwindow/FrameLayout.h"
-#include "mainwindow/Loaders.h"
-#include "dating/SheetCache.h"
+#include "core/FailureMessages.h"
+#include "core/FrameLayout.h"
+#include "core/PictureFit.h"
+#include "core/PicturePath.h"
+#include "mainwindow/SheetCache.h"
 #include "platform/MessageBox.h"
 #include "ResourceStore.h"
 
-#include <QImageReader>
-#include <QPainter>
-#include <atomic>
-
 namespace zuv {
 
-namespace {
-
-std::atomic<int> g_liveStreams{0};
-
-// A stream that owns its copy of the bytes and is counted while it lives.
-class ResourceStream : public QBuffer {
-public:
-    explicit ResourceStream(const QByteArray& bytes) {
-        setData(bytes);
-        ++g_liveStreams;
-    }
-    ~ResourceStream() override { --g_liveStreams; }
-};
-
-QString loadFailure(const QString& name) { return QStringLiteral("Ошибка при загрузке ресурса -1 ") + name; }
-
-}  // namespace
-
-int LiveResourceStreams() { return g_liveStreams.load(); }
-
 std::unique_ptr<QBuffer> TFormZUV::LoadResToStream(const QString& ResName) {
-    const ResourceBytes bytes = Store().find(StoreKind::RawData, ResName);
-    if (!bytes.found || bytes.size <= 0 || !bytes.data) {
-        ShowMessage(loadFailure(ResName));
-        return nullptr;
-    }
-    auto stream = std::make_unique<ResourceStream>(QByteArray(bytes.data, int(bytes.size)));
-    if (!stream->open(QIODevice::ReadOnly)) return nullptr;
+    std::unique_ptr<QBuffer> stream = Store().openRawStream(ResName);
+    if (!stream) ShowMessage(resourceLoadFailureMessage(ResName));
     return stream;
 }
 
 void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, bool Pr) {
     std::unique_ptr<QBuffer> stream = LoadResToStream(ResName);
     if (!stream) return;
-    QImageReader reader(stream.get());
-    reader.setAutoTransform(false);
-    const QImage image = reader.read();
-    if (image.isNull()) {  // damaged data: say so once, draw nothing
-        ShowMessage(loadFailure(ResName));
-        return;
-    }
-    const QRect target = fitPictureRect(Left, Top, Width, Height, image.width(), image.height(), Pr);
-    if (target.width() <= 0 || target.height() <= 0) return;
-    QPainter painter(&surface);
-    // High-quality scaling (area-averaged down, smooth up) straight to the surface's device
-    // pixels.
-    const qreal dpr = surface.devicePixelRatio();
-    const QSize pixels = (QSizeF(target.size()) * dpr).toSize();
-    QImage scaled = pixels == image.size() ? image : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled.setDevicePixelRatio(dpr);
-    painter.drawImage(target.topLeft(), scaled);
+    const auto fit = [&](const QSize& picture) {
+        return fitPictureRect(Left, Top, Width, Height, picture.width(), picture.height(), Pr);
+    };
+    if (DrawPicture(surface, stream->data(), fit, Scaling::AreaAveraged).isEmpty())
+        ShowMessage(resourceLoadFailureMessage(ResName));  // damaged data: say so once, draw nothing
 }
 
 void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr) {
@@ -123,7 +83,7 @@ void TFormZUV::LoadImage() {
     const ResourceBytes left = Store().find(StoreKind::Bitmap, QStringLiteral("LeftImg"));
     QImage leftPicture;
     if (left.found && left.size > 0) leftPicture.loadFromData(reinterpret_cast<const uchar*>(left.data), int(left.size), "BMP");
-    if (leftPicture.isNull()) ShowMessage(loadFailure(QStringLiteral("LeftImg")));
+    if (leftPicture.isNull()) ShowMessage(resourceLoadFailureMessage(QStringLiteral("LeftImg")));
     LeftImage->SetPicture(leftPicture);
 
     // The right strip, stretched; its bottom-left colour is see-through.

@@ -3,7 +3,7 @@
 
 #include "ZUVunit.h"
 
-#include "mainwindow/FrameLayout.h"
+#include "core/FrameLayout.h"
 
 namespace zuv {
 

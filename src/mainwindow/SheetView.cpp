@@ -2,6 +2,8 @@
 
 #include "ZUVunit.h"
 
+#include "core/ScreenTable.h"
+
 #include "platform/MessageBox.h"
 
 #include <cmath>
@@ -14,7 +16,7 @@ void TFormZUV::SetBigSize() {
     StartPanel->SetFitted();
     StartImage->Discard();
     // The Gregorian dating page is a tall sheet: three times, elsewhere twice.
-    const int z = (CurrentMode == 3 && CurKS == 1) ? 3 : 2;
+    const int z = (CurrentMode == screen::Dating && CurKS == ks::Gregorian) ? 3 : 2;
     StartPanel->SetEnlarged(QSize(StartPanel->width() * z, StartPanel->height() * z));
     StartPanel->SetVertPosition(vertical);
     StartImage->Discard();
@@ -39,7 +41,7 @@ void TFormZUV::N34Click() {
 
 void TFormZUV::StartPopupMnuPopup() {
     N[35]->setEnabled(false);
-    if (CurrentMode == 6 || CurrentMode == 11 || CurrentMode == 12) N[35]->setEnabled(true);
+    if (CurrentMode == screen::DatedSheet || CurrentMode == screen::VrksDayTable || CurrentMode == screen::VrksCalendarTable) N[35]->setEnabled(true);
 }
 
 void TFormZUV::StartImageMouseMove(int X, int Y) { StartImageMousePos = QPoint(X, Y); }
@@ -52,8 +54,8 @@ void TFormZUV::StartImageClick() {
         MCal->hide();
         return;
     }
-    if (CurKS == 4) return;
-    if (CurrentMode == 100) {
+    if (CurKS == ks::Zuv) return;
+    if (CurrentMode == screen::MainPage) {
         const int w = StartImage->width();
         const int h = StartImage->height();
         const QPoint centre(w / 2, h / 2);
@@ -62,23 +64,23 @@ void TFormZUV::StartImageClick() {
         const double dy = StartImageMousePos.y() - centre.y();
         if (std::sqrt(dx * dx + dy * dy) > r) return;  // on the circle counts as inside
         StartImage->Discard();
-        if (CurKS == 1) CurrentMode = 6;
-        if (CurKS == 2) CurrentMode = 11;
+        if (CurKS == ks::Gregorian) CurrentMode = screen::DatedSheet;
+        if (CurKS == ks::Vrks) CurrentMode = screen::VrksDayTable;
         if (!IsMaximized()) N1Click();
         SelectMode();
         ShowDataScreen();
         return;
     }
-    if (CurKS == 2) {
-        if (CurrentMode == 11) {
+    if (CurKS == ks::Vrks) {
+        if (CurrentMode == screen::VrksDayTable) {
             // The calendar table comes with the next tick; titles and limits stay as they are.
-            CurrentMode = 12;
+            CurrentMode = screen::VrksCalendarTable;
             Timer1->start();
-        } else if (CurrentMode == 12) {
-            CurrentMode = 6;
+        } else if (CurrentMode == screen::VrksCalendarTable) {
+            CurrentMode = screen::DatedSheet;
             SelectMode();
-        } else if (CurrentMode == 6) {
-            CurrentMode = 11;
+        } else if (CurrentMode == screen::DatedSheet) {
+            CurrentMode = screen::VrksDayTable;
             SelectMode();
         }
     }

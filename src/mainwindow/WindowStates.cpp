@@ -3,6 +3,8 @@
 
 #include "ZUVunit.h"
 
+#include "core/ScreenTable.h"
+
 #include "platform/WindowServices.h"
 
 #include <QScreen>
@@ -61,11 +63,11 @@ void TFormZUV::N3Click() { close(); }
 QMenu* TFormZUV::CornerMenu(const ImageControl* corner) const {
     // The window menu is always there; the others have nothing to offer on the program's own
     // screens, the control section or the ZUV system.
-    const bool programScreen = CurrentMode == 7 || CurrentMode == 8;
+    const bool programScreen = CurrentMode == screen::ProgramMain || CurrentMode == screen::Interface;
     if (corner == MnuImage1) return programScreen ? nullptr : PopupMnuImage1;
     if (corner == MnuImage2) return PopupMnuImage2;
-    if (corner == MnuImage3) return (programScreen || CurrentMode == 17 || CurKS == 4) ? nullptr : PopupMnuImage3;
-    if (corner == MnuImage4) return CurrentMode == 17 ? nullptr : PopupMnuImage4;
+    if (corner == MnuImage3) return (programScreen || CurrentMode == screen::Control || CurKS == ks::Zuv) ? nullptr : PopupMnuImage3;
+    if (corner == MnuImage4) return CurrentMode == screen::Control ? nullptr : PopupMnuImage4;
     return nullptr;
 }
 

@@ -2,9 +2,10 @@
 
 #include "ZUVunit.h"
 
-#include "calendardata/DayTable.h"
-#include "dating/SheetCache.h"
-#include "platform/WindowServices.h"
+#include "core/DayTable.h"
+#include "core/ScreenTable.h"
+#include "mainwindow/SheetCache.h"
+#include "platform/Clock.h"
 #include "ResourceStore.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ void TFormZUV::FormCreate() {
     SetPos();
     CurDate = Today();
     MnuSetFont(10);
-    CurrentMode = 7;
+    CurrentMode = screen::ProgramMain;
 
     // The day table, one string per line.
     const ResourceBytes bytes = Store().find(StoreKind::RawData, QStringLiteral("DVRKS"));
@@ -87,22 +88,27 @@ void TFormZUV::FormClose() {
 
 void TFormZUV::Timer1Timer() { ShowDataScreen(); }
 
-bool TFormZUV::RunMarker(bool (TFormZUV::*marker)(const QDate&)) { return (this->*marker)(CurDate); }
+bool TFormZUV::RunScreenMarker(Marker marker) {
+    switch (marker) {
+    case Marker::GregorianSheets: return PaintDateGKS(CurDate);
+    case Marker::VrksYearSheets: return PaintDateVRKS(CurDate);
+    case Marker::VrksDayTable: return VRKS_DayTable(CurDate);
+    case Marker::VrksCalendarTable: return VRKS_CalTable(CurDate);
+    case Marker::None: break;
+    }
+    return false;
+}
 
 void TFormZUV::ShowDataScreen() {
     Timer1->stop();
-    bool (TFormZUV::*marker)(const QDate&) = nullptr;
-    if (CurrentMode == 6 && CurKS == 1) marker = &TFormZUV::PaintDateGKS;
-    else if (CurrentMode == 6 && CurKS == 2) marker = &TFormZUV::PaintDateVRKS;
-    else if (CurrentMode == 11 && CurKS == 2) marker = &TFormZUV::VRKS_DayTable;
-    else if (CurrentMode == 12 && CurKS == 2) marker = &TFormZUV::VRKS_CalTable;
-    if (!marker) return;
+    const Marker marker = markerOf(CurKS, CurrentMode);
+    if (marker == Marker::None) return;
 
     if (PenColor == gdi_clWhite) PenColor = gdi_clBlue;
     else if (PenColor == gdi_clBlue) PenColor = gdi_clRed;
     else if (PenColor == gdi_clRed) PenColor = gdi_clWhite;
     // A marker that failed has shown its message; the timer stays off so it is not repeated.
-    if (RunMarker(marker)) Timer1->start();
+    if (RunScreenMarker(marker)) Timer1->start();
 }
 
 void TFormZUV::OnOffMainWnd(bool status) {

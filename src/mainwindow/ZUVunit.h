@@ -1,8 +1,9 @@
 #pragma once
 // TFormZUV: the main window of the ZUV viewer. Its state, its fixed tree of components and
 // its operations: start-up and the blinking mark, screens, navigation, the section menu,
-// loaders, the sheet view, the frame layout and the window states. The arithmetic lives in
-// plain functions beside it (FrameLayout.h, FitGeometry.h, ../dating/MarkerGeometry.h).
+// loaders, the sheet view, the frame layout and the window states. The arithmetic and the
+// screen table live in the core library (core/FrameLayout.h, core/PictureFit.h,
+// core/MarkerGeometry.h, core/ScreenTable.h).
 
 #include <QAction>
 #include <QBuffer>
@@ -25,6 +26,8 @@ namespace zuv {
 class SheetCache;
 class ResourceStore;
 struct MarkPlan;
+struct ScreenRow;
+enum class Marker;
 
 class TFormZUV : public QWidget {
     Q_OBJECT
@@ -226,7 +229,9 @@ private:
     // The pointing hand stands only on corners whose click opens something here.
     void UpdateCornerCursors();
     void SetTitles(const QString& upper, const QString& lower, bool lowerFirst = false);
-    bool RunMarker(bool (TFormZUV::*marker)(const QDate&));
+    void ApplyScreenRow(const ScreenRow& row);
+    // Runs the screen's marker with CurDate; false when it drew nothing.
+    bool RunScreenMarker(Marker marker);
     // Puts the plan's sheet on the sheet view and outlines its cells; false when it could not.
     bool DrawMarkPlan(const MarkPlan& plan);
 

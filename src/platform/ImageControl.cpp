@@ -1,5 +1,7 @@
 #include "ImageControl.h"
 
+#include "core/PictureFit.h"
+
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,10 +91,7 @@ void ImageControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_stretch) {
         QRect target = rect();
-        if (m_proportional) {
-            QSize s = image.size().scaled(size(), Qt::KeepAspectRatio);
-            target = QRect(QPoint((width() - s.width()) / 2, (height() - s.height()) / 2), s);
-        }
+        if (m_proportional) target = keepAspectRect(size(), image.size());
         painter.setRenderHint(QPainter::SmoothPixmapTransform, image.size() != target.size());
         painter.drawImage(target, image);
     } else if (m_center) {

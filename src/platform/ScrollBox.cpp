@@ -37,11 +37,6 @@ int ScrollBox::HorzRange() const {
     return bar->maximum() > 0 ? bar->maximum() + bar->pageStep() : 0;
 }
 
-int ScrollBox::VertRange() const {
-    const QScrollBar* bar = verticalScrollBar();
-    return bar->maximum() > 0 ? bar->maximum() + bar->pageStep() : 0;
-}
-
 int ScrollBox::HorzPosition() const { return horizontalScrollBar()->value(); }
 int ScrollBox::VertPosition() const { return verticalScrollBar()->value(); }
 

@@ -19,7 +19,6 @@ public:
     bool IsFitted() const { return widgetResizable(); }
 
     int HorzRange() const;  // content width while it scrolls horizontally, else 0
-    int VertRange() const;
     int HorzPosition() const;
     int VertPosition() const;
     void SetHorzPosition(int position);  // clamped

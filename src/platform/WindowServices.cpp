@@ -2,7 +2,6 @@
 
 #include "PointerDrag.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QWidget>
 #include <QWindow>
@@ -13,11 +12,6 @@ namespace {
 InteractiveMoveHandler& moveHandler() {
     static InteractiveMoveHandler handler;
     return handler;
-}
-
-std::function<QDate()>& todayProvider() {
-    static std::function<QDate()> provider;
-    return provider;
 }
 }  // namespace
 
@@ -38,12 +32,5 @@ InteractiveMoveHandler setInteractiveMoveHandler(InteractiveMoveHandler handler)
     moveHandler() = std::move(handler);
     return previous;
 }
-
-QDate Today() {
-    if (todayProvider()) return todayProvider()();
-    return QDate::currentDate();
-}
-
-void setTodayProvider(std::function<QDate()> provider) { todayProvider() = std::move(provider); }
 
 }  // namespace zuv

@@ -1,8 +1,6 @@
 #pragma once
-// What the window needs of the window system: the pointer, the interactive move, and
-// today's date (replaceable in tests).
+// What the window needs of the window system: the pointer and the interactive move.
 
-#include <QDate>
 #include <QPoint>
 #include <functional>
 
@@ -21,9 +19,5 @@ bool StartInteractiveMove(QWidget* window);
 // function restores the real one. Returns the previous handler.
 using InteractiveMoveHandler = std::function<bool(QWidget*)>;
 InteractiveMoveHandler setInteractiveMoveHandler(InteractiveMoveHandler handler);
-
-// Today's date from the system clock; tests may replace the clock.
-QDate Today();
-void setTodayProvider(std::function<QDate()> provider);  // empty: the system clock
 
 }  // namespace zuv

@@ -2,7 +2,7 @@
 // chronology, mean years) against independent values and the day table's own lines, and the
 // generated pictures at their catalogue sizes.
 #include "Catalogue.h"
-#include "DayTable.h"
+#include "core/DayTable.h"
 #include "VrksFacts.h"
 
 #include <QImage>

@@ -3,7 +3,6 @@
 // after a failure.
 #include "ResourceStore.h"
 #include "TestSupport.h"
-#include "mainwindow/Loaders.h"
 #include "mainwindow/ZUVunit.h"
 
 #include <QBuffer>
@@ -73,7 +72,7 @@ private slots:
             QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + sheet.toLower()});
             QVERIFY(!w.Timer1->isActive());
         }
-        QCOMPARE(LiveResourceStreams(), 0);
+        QCOMPARE(ResourceStore::liveStreams(), 0);
     }
 };
 

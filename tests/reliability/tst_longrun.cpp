@@ -2,7 +2,7 @@
 // screen graph through several round trips. Live pictures, streams and the resident size
 // must come back to their level after the first round.
 #include "TestSupport.h"
-#include "mainwindow/Loaders.h"
+#include "ResourceStore.h"
 #include "mainwindow/ZUVunit.h"
 
 #include <QFile>
@@ -25,7 +25,7 @@ struct Level {
     long rssKb;
 };
 
-Level now() { return {ImageControl::LivePictures(), LiveResourceStreams(), residentKb()}; }
+Level now() { return {ImageControl::LivePictures(), ResourceStore::liveStreams(), residentKb()}; }
 
 // Under AddressSanitizer freed memory waits in a quarantine, so the resident size says nothing
 // there; the sanitizer's own leak check stands in for it.

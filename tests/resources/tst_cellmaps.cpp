@@ -8,6 +8,7 @@
 // looking the same wherever the map says it is printed.
 
 #include "Catalogue.h"
+#include "core/SheetGrids.h"
 
 #include <QDate>
 #include <QFile>
@@ -70,9 +71,10 @@ QStringList allSheets() {
 
 // Grid divisors of a sheet, as the markers use them.
 QPair<double, double> gridOf(const QString& sheet) {
-    if (sheet.startsWith(QLatin1String("GS"))) return {56, 45.92};
-    if (sheet == QLatin1String("VRCALTABLE") || sheet.endsWith(QLatin1String("_DAY"))) return {56, 45.95};
-    return {55.93, 73.9};
+    const zuv::SheetGrid g = sheet.startsWith(QLatin1String("GS")) ? zuv::kGregorianSheetGrid
+                        : (sheet == QLatin1String("VRCALTABLE") || sheet.endsWith(QLatin1String("_DAY"))) ? zuv::kVrksTableGrid
+                                                                                                        : zuv::kVrksYearSheetGrid;
+    return {g.columns, g.rows};
 }
 
 QString iso(const QDate& date) { return date.toString(Qt::ISODate); }

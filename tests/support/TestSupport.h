@@ -3,7 +3,7 @@
 // "today", both undone when the helper goes out of scope.
 
 #include "platform/MessageBox.h"
-#include "platform/WindowServices.h"
+#include "platform/Clock.h"
 
 #include <QDate>
 #include <QStringList>

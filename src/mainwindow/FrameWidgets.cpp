@@ -1,0 +1,71 @@
+// SetPos and PaintShape: put the frame geometry that core/FrameLayout.h computes onto the
+// window's widgets.
+
+#include "ZUVunit.h"
+
+#include "core/FrameLayout.h"
+
+namespace zuv {
+
+namespace {
+FrameInput frameInputOf(const TFormZUV& w) {
+    FrameInput in;
+    in.width = w.KSAdvPanel->width();
+    in.height = w.KSAdvPanel->height();
+    in.maximized = w.IsMaximized();
+    in.currentMode = w.CurrentMode;
+    in.rightImageVisible = w.RightImage->isVisibleTo(&w);
+    in.ksLabelSize = w.CurrentKSLabel->size();
+    in.modeLabelSize = w.CurrentModeLabel->size();
+    return in;
+}
+}  // namespace
+
+void TFormZUV::SetPos() {
+    DockPanels();
+    const int H = KSAdvPanel->height();
+    WidthShape = KSAdvPanel->width() / 15;
+    HeightShape = H / 20;
+    const int points = std::max(1, captionPointSize(H));
+    CurrentModeLabel->SetPointSize(points);
+    CurrentKSLabel->SetPointSize(points);
+    PaintShape();
+
+    const FrameGeometry g = computeFrame(frameInputOf(*this));
+    MnuImage1->setGeometry(g.mnuImage1);
+    MnuImage2->setGeometry(g.mnuImage2);
+    MnuImage3->setGeometry(g.mnuImage3);
+    MnuImage4->setGeometry(g.mnuImage4);
+    CurrentKSLabel->move(g.ksLabelPos);
+    CurrentModeLabel->move(g.modeLabelPos);
+    StartPanel->setGeometry(g.startPanel);
+    KSPanel->setGeometry(g.ksPanel);  // a new size reloads the grid (KSPanelResize)
+    ControlMenuPanel->setGeometry(g.controlMenuPanel);
+}
+
+void TFormZUV::PaintShape() {
+    const FrameGeometry g = computeFrame(frameInputOf(*this));
+    OffsetTop = g.offsetTop;
+    OffSetLeft = g.offSetLeft;
+    TopShapeLeft->setGeometry(g.topShapeLeft);
+    TopShapeRight->setGeometry(g.topShapeRight);
+    TopShapeCenter->setGeometry(g.topShapeCenter);
+    ButtomShapeLeft->setGeometry(g.buttomShapeLeft);
+    ButtomShapeRight->setGeometry(g.buttomShapeRight);
+    ButtomShapeCenter->setGeometry(g.buttomShapeCenter);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+
+    for (ShapeControl* cover : {TopLeftShapeClr, TopRightShapeClr, DownLeftShapeClr, DownRightShapeClr})
+        cover->SetOutlineColor(Qt::white);
+    TopLeftShapeClr->setGeometry(g.topLeftShapeClr);
+    TopRightShapeClr->setGeometry(g.topRightShapeClr);
+    DownLeftShapeClr->setGeometry(g.downLeftShapeClr);
+    DownRightShapeClr->setGeometry(g.downRightShapeClr);
+}
+
+void TFormZUV::KSPanelResize() { LoadImage(); }
+
+}  // namespace zuv

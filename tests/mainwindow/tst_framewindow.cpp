@@ -1,0 +1,467 @@
+// The frame as the shown window lays it out, the window's own states, the corner pictures'
+// menus and moving the window by its top band.
+#include "FrameTestSupport.h"
+#include "core/FrameLayout.h"
+#include "platform/Fonts.h"
+#include "platform/WindowServices.h"
+
+#include <QPainter>
+#include <QScreen>
+
+using namespace zuv;
+using zuvtest::Screen;
+using zuvtest::ShownForm;
+
+namespace {
+
+// The geometry SetPos must have given the frame for the window as it is now.
+FrameGeometry expectedFrame(const TFormZUV& w) {
+    FrameInput in;
+    in.width = w.KSAdvPanel->width();
+    in.height = w.KSAdvPanel->height();
+    in.maximized = w.IsMaximized();
+    in.currentMode = w.CurrentMode;
+    in.rightImageVisible = w.RightImage->isVisible();
+    in.ksLabelSize = w.CurrentKSLabel->size();
+    in.modeLabelSize = w.CurrentModeLabel->size();
+    return computeFrame(in);
+}
+
+void verifyFrameApplied(const TFormZUV& w) {
+    const FrameGeometry g = expectedFrame(w);
+    QCOMPARE(w.WidthShape, g.widthShape);
+    QCOMPARE(w.HeightShape, g.heightShape);
+    QCOMPARE(OffSetLeft, g.offSetLeft);
+    QCOMPARE(OffsetTop, 0);
+    QCOMPARE(w.TopShapeLeft->geometry(), g.topShapeLeft);
+    QCOMPARE(w.TopShapeCenter->geometry(), g.topShapeCenter);
+    QCOMPARE(w.TopShapeRight->geometry(), g.topShapeRight);
+    QCOMPARE(w.ButtomShapeLeft->geometry(), g.buttomShapeLeft);
+    QCOMPARE(w.ButtomShapeCenter->geometry(), g.buttomShapeCenter);
+    QCOMPARE(w.ButtomShapeRight->geometry(), g.buttomShapeRight);
+    QCOMPARE(w.TopLeftShapeClr->geometry(), g.topLeftShapeClr);
+    QCOMPARE(w.TopRightShapeClr->geometry(), g.topRightShapeClr);
+    QCOMPARE(w.DownLeftShapeClr->geometry(), g.downLeftShapeClr);
+    QCOMPARE(w.DownRightShapeClr->geometry(), g.downRightShapeClr);
+    QCOMPARE(w.MnuImage1->geometry(), g.mnuImage1);
+    QCOMPARE(w.MnuImage2->geometry(), g.mnuImage2);
+    QCOMPARE(w.MnuImage3->geometry(), g.mnuImage3);
+    QCOMPARE(w.MnuImage4->geometry(), g.mnuImage4);
+    QCOMPARE(w.CurrentKSLabel->pos(), g.ksLabelPos);
+    QCOMPARE(w.CurrentModeLabel->pos(), g.modeLabelPos);
+    QCOMPARE(w.StartPanel->geometry(), g.startPanel);
+    QCOMPARE(w.KSPanel->geometry(), g.ksPanel);
+    QCOMPARE(w.ControlMenuPanel->geometry(), g.controlMenuPanel);
+    const int points = captionPointSize(w.KSAdvPanel->height());
+    QCOMPARE(w.CurrentKSLabel->font().pointSize(), points);
+    QCOMPARE(w.CurrentModeLabel->font().pointSize(), points);
+}
+
+// The colour of the logical pixel (x, y) of a grabbed image (sampled at its top-left device pixel).
+QColor logicalPixel(const QImage& image, int x, int y) {
+    const qreal dpr = image.devicePixelRatio();
+    return QColor(image.pixel(int(x * dpr), int(y * dpr)));
+}
+bool isBlack(const QImage& image, int x, int y) { return logicalPixel(image, x, y) == QColor(Qt::black); }
+bool isWhite(const QImage& image, int x, int y) { return logicalPixel(image, x, y) == QColor(Qt::white); }
+
+QWidget* child(TFormZUV& w, const QString& name) { return w.findChild<QWidget*>(name); }
+
+}  // namespace
+
+class TestFrameWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { RegisterProgramFonts(); }  // the program's fonts, as at start-up
+
+    // The design size, with every figure written out.
+    void designSizeLayout() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        QCOMPARE(w.WidthShape, 27);
+        QCOMPARE(w.HeightShape, 23);
+        QCOMPARE(OffSetLeft, 10);
+        QCOMPARE(OffsetTop, 0);
+        QCOMPARE(w.TopShapeLeft->geometry(), QRect(10, 0, 27, 23));
+        QCOMPARE(w.TopShapeRight->geometry(), QRect(380, 0, 27, 23));
+        QCOMPARE(w.TopShapeCenter->geometry(), QRect(36, 0, 345, 23));
+        QCOMPARE(w.ButtomShapeLeft->geometry(), QRect(10, 442, 27, 23));
+        QCOMPARE(w.ButtomShapeCenter->geometry(), QRect(36, 442, 345, 23));
+        QCOMPARE(w.ButtomShapeRight->geometry(), QRect(380, 442, 27, 23));
+        QCOMPARE(w.TopLeftShapeClr->geometry(), QRect(35, 1, 2, 21));
+        QCOMPARE(w.TopRightShapeClr->geometry(), QRect(379, 1, 2, 21));
+        QCOMPARE(w.DownLeftShapeClr->geometry(), QRect(35, 443, 2, 21));
+        QCOMPARE(w.DownRightShapeClr->geometry(), QRect(379, 443, 2, 21));
+        QCOMPARE(w.MnuImage1->geometry(), QRect(17, 5, 13, 13));
+        QCOMPARE(w.MnuImage2->geometry(), QRect(387, 5, 13, 13));
+        QCOMPARE(w.MnuImage3->geometry(), QRect(17, 447, 13, 13));
+        QCOMPARE(w.MnuImage4->geometry(), QRect(387, 447, 13, 13));
+        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 414, 417));
+        QCOMPARE(w.KSPanel->geometry(), QRect(1, 24, 414, 418));
+        QCOMPARE(w.ControlMenuPanel->geometry(), QRect(10, 33, 100, 200));
+        QCOMPARE(w.KSimg[1]->geometry(), QRect(9, 11, 79, 79));
+        QCOMPARE(w.KSimg[25]->geometry(), QRect(9 + 4 * 79, 11 + 4 * 79, 79, 79));
+        // Captions: 10 points, centred on the panel and in their bands, of one height.
+        QCOMPARE(w.CurrentKSLabel->font().pointSize(), 10);
+        QCOMPARE(w.CurrentModeLabel->font().pointSize(), 10);
+        QCOMPARE(w.CurrentKSLabel->height(), w.CurrentModeLabel->height());
+        const int h = w.CurrentKSLabel->height();
+        QCOMPARE(w.CurrentKSLabel->pos(), QPoint(208 - w.CurrentKSLabel->width() / 2, 11 - h / 2));
+        QCOMPARE(w.CurrentModeLabel->pos(), QPoint(208 - w.CurrentModeLabel->width() / 2, 465 - 11 - h / 2));
+        // The corner pictures are drawn at their own size.
+        for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4})
+            QCOMPARE(corner->Picture().deviceIndependentSize().toSize(), QSize(13, 13));
+    }
+
+    // The band pieces have black outlines, the seam covers are solid white and lie above the
+    // pieces, so each band shows as one outlined rectangle; the window background is white.
+    void bandsRenderAsOneRectangle() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (ShapeControl* piece : {w.TopShapeLeft, w.TopShapeCenter, w.TopShapeRight, w.ButtomShapeLeft,
+                                    w.ButtomShapeCenter, w.ButtomShapeRight}) {
+            QCOMPARE(piece->OutlineColor(), QColor(Qt::black));
+            QCOMPARE(piece->FillColor(), QColor(Qt::white));
+        }
+        for (ShapeControl* cover : {w.TopLeftShapeClr, w.TopRightShapeClr, w.DownLeftShapeClr, w.DownRightShapeClr}) {
+            QCOMPARE(cover->OutlineColor(), QColor(Qt::white));
+            QCOMPARE(cover->FillColor(), QColor(Qt::white));
+        }
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+
+        const QImage frame = w.KSAdvPanel->grab().toImage();
+        for (int top : {0, 442}) {
+            // The seams at x 36 (left end | middle) and 380 (middle | right end) are hidden
+            // between the outline rows, which stay black across them.
+            for (int x : {35, 36, 379, 380}) {
+                QVERIFY2(isWhite(frame, x, top + 10), qPrintable(QStringLiteral("seam at %1,%2").arg(x).arg(top + 10)));
+                QVERIFY(isBlack(frame, x, top));
+                QVERIFY(isBlack(frame, x, top + 22));
+            }
+            // The band's outer ends.
+            QVERIFY(isBlack(frame, 10, top + 10));
+            QVERIFY(isBlack(frame, 406, top + 10));
+            QVERIFY(isWhite(frame, 9, top + 10));
+            QVERIFY(isWhite(frame, 407, top + 10));
+        }
+    }
+
+    // A content screen in the normal window: the sides hidden, the bands from edge to edge.
+    void sidesHiddenLayout() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        f.reach({1, 2, 0});
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
+        QCOMPARE(w.WidthShape, 42);
+        QCOMPARE(OffSetLeft, 0);
+        QCOMPARE(w.TopShapeLeft->geometry(), QRect(0, 0, 42, 23));
+        QCOMPARE(w.TopShapeCenter->geometry(), QRect(41, 0, 558, 23));
+        QCOMPARE(w.TopShapeRight->geometry(), QRect(598, 0, 42, 23));
+        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 637, 417));
+        QCOMPARE(w.StartImage->size(), QSize(637, 417));
+        verifyFrameApplied(w);
+    }
+
+    // Maximised: the layout is redone for the work area, with the inset of the screen.
+    void maximisedLayout_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<bool>("sideShown");
+        QTest::addColumn<int>("inset");
+        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << true << 10;
+        QTest::newRow("control from the grid") << QList<Screen>{{0, 17, 0}} << true << 10;
+        QTest::newRow("control, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 17, 0}} << false << 10;
+        QTest::newRow("patent, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 17, 0}, {1, 17, 18}} << false << 10;
+        QTest::newRow("main page from the grid") << QList<Screen>{{1, 100, 0}} << true << 10;
+        QTest::newRow("main page, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 100, 0}} << false << 0;
+        QTest::newRow("description, sides shown") << QList<Screen>{{1, 100, 0}, {1, 5, 0}} << true << 0;
+        QTest::newRow("interface, sides shown") << QList<Screen>{{0, 8, 0}} << true << 0;
+        QTest::newRow("chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false << 0;
+        QTest::newRow("dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << false << 0;
+    }
+    void maximisedLayout() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(bool, sideShown);
+        QFETCH(int, inset);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        w.N[1]->trigger();
+        const QRect work = w.screen()->availableGeometry();
+        QCOMPARE(w.geometry(), work);
+        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
+        QCOMPARE(w.RightImage->isVisible(), sideShown);
+        QCOMPARE(w.KSAdvPanel->geometry(),
+                 sideShown ? QRect(193, 0, work.width() - 223, work.height()) : QRect(QPoint(0, 0), work.size()));
+        QCOMPARE(OffSetLeft, inset);
+        verifyFrameApplied(w);
+        QCOMPARE(w.TopShapeLeft->x(), inset);
+        QCOMPARE(w.TopShapeRight->geometry().right(), w.KSAdvPanel->width() - inset - 1);
+        // The screen was drawn again at the new size.
+        QCOMPARE(w.MnuImage1->Picture().deviceIndependentSize().toSize(), w.MnuImage1->size());
+        if (w.StartPanel->isVisible() && w.CurrentMode != 17) QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), w.StartImage->size());
+    }
+
+    // The left panel's background and labels follow the panel's height.
+    void sectionMenuFollowsTheMaximisedPanel() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        w.N[1]->trigger();
+        const int h = w.screen()->availableGeometry().height();
+        QCOMPARE(w.MnuLeftPanel->geometry(), QRect(0, 0, 193, h));
+        QCOMPARE(w.LeftImage->geometry(), QRect(0, 0, 193, h));
+        QCOMPARE(w.mnu7->y(), sectionLabelTop(h, 8));
+        QCOMPARE(w.MMLabelZUV->y(), sectionLabelTop(h, 0));
+        w.N[2]->trigger();
+        QCOMPARE(w.LeftImage->geometry(), QRect(0, 0, 193, 465));
+        QCOMPARE(w.mnu7->y(), 437);
+    }
+
+    // N1 / N2 / N36 and the stay-on-top flag.
+    void windowStates() {
+        ShownForm f;
+        TFormZUV& w = f.form;
+        const QRect normal = w.geometry();
+        QCOMPARE(normal.size(), QSize(640, 465));
+        QVERIFY(w.N[1]->isEnabled());
+        QVERIFY(!w.N[2]->isEnabled());
+        QVERIFY(!w.IsMaximized());
+        QVERIFY(!w.IsStayOnTop());
+
+        w.N[1]->trigger();
+        QVERIFY(w.IsMaximized());
+        QVERIFY(w.IsStayOnTop());
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.N[1]->isEnabled());
+        QVERIFY(w.N[2]->isEnabled());
+
+        // Minimising leaves the two items as they are.
+        w.N[36]->trigger();
+        QVERIFY(w.windowState() & Qt::WindowMinimized);
+        QVERIFY(w.IsStayOnTop());
+        QVERIFY(!w.N[1]->isEnabled());
+        QVERIFY(w.N[2]->isEnabled());
+
+        w.N[2]->trigger();
+        QVERIFY(!(w.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)));
+        QVERIFY(!w.IsStayOnTop());
+        QVERIFY(w.N[1]->isEnabled());
+        QVERIFY(!w.N[2]->isEnabled());
+        QCOMPARE(w.geometry(), normal);
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        verifyFrameApplied(w);
+
+        // Minimising from the normal state keeps them too.
+        w.N[36]->trigger();
+        QVERIFY(w.windowState() & Qt::WindowMinimized);
+        QVERIFY(w.N[1]->isEnabled());
+        QVERIFY(!w.N[2]->isEnabled());
+        QVERIFY(!w.IsStayOnTop());
+    }
+
+    // Restoring shows the side again; a content screen's own row hides it at once.
+    void restoreAndTheSide_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<bool>("sideShown");
+        QTest::newRow("chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false;
+        QTest::newRow("main page after a section") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 100, 0}} << true;
+        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << true;
+    }
+    void restoreAndTheSide() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(bool, sideShown);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        w.N[1]->trigger();
+        w.N[2]->trigger();
+        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
+        QCOMPARE(w.RightImage->isVisible(), sideShown);
+        QCOMPARE(w.KSAdvPanel->width(), sideShown ? 417 : 640);
+        verifyFrameApplied(w);
+    }
+
+    // Which press starts the interactive move.
+    void moveByTheTopBand_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("moves");
+        QTest::newRow("middle of the top band") << "TopShapeCenter" << int(Qt::LeftButton) << "normal" << 1;
+        QTest::newRow("top band, right button") << "TopShapeCenter" << int(Qt::RightButton) << "normal" << 1;
+        QTest::newRow("top band, middle button") << "TopShapeCenter" << int(Qt::MiddleButton) << "normal" << 1;
+        QTest::newRow("upper caption") << "CurrentKSLabel" << int(Qt::LeftButton) << "normal" << 1;
+        QTest::newRow("upper caption, right button") << "CurrentKSLabel" << int(Qt::RightButton) << "normal" << 1;
+        QTest::newRow("left end of the top band") << "TopShapeLeft" << int(Qt::LeftButton) << "normal" << 0;
+        QTest::newRow("right end of the top band") << "TopShapeRight" << int(Qt::LeftButton) << "normal" << 0;
+        QTest::newRow("seam cover") << "TopLeftShapeClr" << int(Qt::LeftButton) << "normal" << 0;
+        QTest::newRow("corner picture") << "MnuImage2" << int(Qt::RightButton) << "normal" << 0;
+        QTest::newRow("bottom band") << "ButtomShapeCenter" << int(Qt::LeftButton) << "normal" << 0;
+        QTest::newRow("lower caption") << "CurrentModeLabel" << int(Qt::LeftButton) << "normal" << 0;
+        QTest::newRow("top band, maximised") << "TopShapeCenter" << int(Qt::LeftButton) << "maximised" << 0;
+        QTest::newRow("upper caption, maximised") << "CurrentKSLabel" << int(Qt::LeftButton) << "maximised" << 0;
+        QTest::newRow("top band, minimised") << "TopShapeCenter" << int(Qt::LeftButton) << "minimised" << 0;
+        QTest::newRow("top band, restored") << "TopShapeCenter" << int(Qt::LeftButton) << "restored" << 1;
+    }
+    void moveByTheTopBand() {
+        QFETCH(QString, target);
+        QFETCH(int, button);
+        QFETCH(QString, state);
+        QFETCH(int, moves);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        if (state == QLatin1String("maximised")) w.N[1]->trigger();
+        if (state == QLatin1String("minimised")) w.N[36]->trigger();
+        if (state == QLatin1String("restored")) {
+            w.N[1]->trigger();
+            w.N[2]->trigger();
+        }
+        int requests = 0;
+        QWidget* moved = nullptr;
+        const InteractiveMoveHandler previous = setInteractiveMoveHandler([&](QWidget* window) {
+            ++requests;
+            moved = window;
+            return true;
+        });
+        QWidget* widget = child(w, target);
+        QVERIFY(widget);
+        QTest::mousePress(widget, Qt::MouseButton(button), {}, QPoint(widget->width() / 2, widget->height() / 2));
+        QTest::mouseRelease(widget, Qt::MouseButton(button), {}, QPoint(widget->width() / 2, widget->height() / 2));
+        setInteractiveMoveHandler(previous);
+        f.closeMenus();
+        QCOMPARE(requests, moves);
+        if (moves) QCOMPARE(moved, &w);
+    }
+
+    // Which corner picture opens which menu, on which screen. Left-click columns: the
+    // corners that open their menu ('1' … '4') or not ('-').
+    void cornerMenus_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<QString>("leftOpens");
+        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << "-2-4";
+        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << "-2-4";
+        QTest::newRow("control") << QList<Screen>{{0, 17, 0}} << "12--";
+        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << "12--";
+        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}} << "12-4";
+        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}} << "12-4";
+        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}} << "1234";
+        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << "1234";
+        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << "1234";
+        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}} << "1234";
+        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << "1234";
+        QTest::newRow("gks control") << QList<Screen>{{1, 100, 0}, {1, 17, 0}} << "12--";
+        QTest::newRow("vrks grid") << QList<Screen>{{2, 100, 0}, {2, 7, 0}} << "-2-4";
+        QTest::newRow("vrks interface") << QList<Screen>{{2, 100, 0}, {2, 7, 0}, {2, 8, 0}} << "-2-4";
+    }
+    void cornerMenus() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(QString, leftOpens);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        ImageControl* const corners[] = {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4};
+        QMenu* const menus[] = {w.PopupMnuImage1, w.PopupMnuImage2, w.PopupMnuImage3, w.PopupMnuImage4};
+        for (int i = 0; i < 4; ++i) {
+            // The pointing hand stands exactly where a click opens something.
+            QVERIFY2((corners[i]->cursor().shape() == Qt::PointingHandCursor) == (leftOpens.at(i) != QLatin1Char('-')),
+                     qPrintable(QStringLiteral("cursor on MnuImage%1").arg(i + 1)));
+            QTest::mouseClick(corners[i], Qt::LeftButton, {}, QPoint(6, 6));
+            const QList<QMenu*> expected = leftOpens.at(i) == QLatin1Char('-') ? QList<QMenu*>{} : QList<QMenu*>{menus[i]};
+            QVERIFY2(f.openMenus() == expected, qPrintable(QStringLiteral("left click on MnuImage%1").arg(i + 1)));
+            f.closeMenus();
+            // A right click opens the calendar systems on the top-left picture only.
+            zuvtest::contextClick(corners[i], QPoint(6, 6));
+            const QList<QMenu*> onRight = i == 0 ? QList<QMenu*>{w.PopupMnuImage1} : QList<QMenu*>{};
+            QVERIFY2(f.openMenus() == onRight, qPrintable(QStringLiteral("right click on MnuImage%1").arg(i + 1)));
+            f.closeMenus();
+        }
+        // Opening a menu changes no screen.
+        QCOMPARE(f.screen(), road.last());
+    }
+
+    // Of the section entries only "главная" and "контроль" lead somewhere on a click.
+    void sectionEntriesWithAHand() {
+        ShownForm f;
+        QStringList withHand;
+        for (const char* name : {"mnu1", "mnu2", "mnu3", "Mnu4", "mnu5", "mnu6", "mnu7"})
+            if (child(f.form, QLatin1String(name))->cursor().shape() == Qt::PointingHandCursor) withHand << QLatin1String(name);
+        QCOMPARE(withHand, (QStringList{"mnu1", "mnu6"}));
+    }
+
+    // Bold texts of the design carry clearly more ink than the same text at the regular weight
+    // (the bold face of fonts-wine's Tahoma does not).
+    void boldTextsLookBold_data() {
+        QTest::addColumn<QString>("label");
+        for (const char* name : {"CurrentKSLabel", "CurrentModeLabel", "MMLabelZUV", "mnu1", "mnu7"}) QTest::newRow(name) << name;
+    }
+    void boldTextsLookBold() {
+        QFETCH(QString, label);
+        ShownForm f;
+        f.apply({1, 100, 0});
+        auto* widget = f.form.findChild<AutoLabel*>(label);
+        QVERIFY(widget);
+        QVERIFY(widget->font().bold());
+        auto ink = [](const QFont& font) {
+            QImage image(900, 80, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(QPoint(4, 60), QStringLiteral("ГРИГОРИАНСКАЯ ЖУВКАЛЕНДАРЬ"));
+            p.end();
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) sum += 255 - qGray(image.pixel(x, y));
+            return sum;
+        };
+        QFont regular = widget->font();
+        regular.setBold(false);
+        const double ratio = double(ink(widget->font())) / double(ink(regular));
+        QVERIFY2(ratio > 1.25, qPrintable(QStringLiteral("bold / regular ink: %1").arg(ratio)));
+    }
+
+    // Maximised on the 800 × 800 test screen, every figure written out: a content screen with
+    // the side hidden, and the grid with the side shown (the panel 577 px wide, inset 10).
+    void maximisedFigures_data() {
+        QTest::addColumn<QList<Screen>>("road");
+        QTest::addColumn<QRect>("panel");
+        QTest::addColumn<QRect>("topLeft");
+        QTest::addColumn<QRect>("topCenter");
+        QTest::addColumn<QRect>("bottomRight");
+        QTest::addColumn<QRect>("corner1");
+        QTest::addColumn<QRect>("corner4");
+        QTest::addColumn<QRect>("sheet");
+        QTest::newRow("dated sheet, sides hidden")
+            << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << QRect(0, 0, 800, 800) << QRect(0, 0, 53, 40) << QRect(52, 0, 696, 40)
+            << QRect(747, 760, 53, 40) << QRect(14, 8, 24, 24) << QRect(761, 768, 24, 24) << QRect(1, 41, 797, 718);
+        QTest::newRow("grid, sides shown")
+            << QList<Screen>{{0, 7, 0}} << QRect(193, 0, 577, 800) << QRect(10, 0, 38, 40) << QRect(47, 0, 483, 40)
+            << QRect(529, 760, 38, 40) << QRect(17, 8, 24, 24) << QRect(536, 768, 24, 24) << QRect(1, 41, 574, 718);
+    }
+    void maximisedFigures() {
+        QFETCH(QList<Screen>, road);
+        QFETCH(QRect, panel);
+        QFETCH(QRect, topLeft);
+        QFETCH(QRect, topCenter);
+        QFETCH(QRect, bottomRight);
+        QFETCH(QRect, corner1);
+        QFETCH(QRect, corner4);
+        QFETCH(QRect, sheet);
+        ShownForm f;
+        TFormZUV& w = f.form;
+        for (const Screen& s : road) f.apply(s);
+        w.N[1]->trigger();
+        QCOMPARE(w.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+        QCOMPARE(w.KSAdvPanel->geometry(), panel);
+        QCOMPARE(w.TopShapeLeft->geometry(), topLeft);
+        QCOMPARE(w.TopShapeCenter->geometry(), topCenter);
+        QCOMPARE(w.ButtomShapeRight->geometry(), bottomRight);
+        QCOMPARE(w.MnuImage1->geometry(), corner1);
+        QCOMPARE(w.MnuImage4->geometry(), corner4);
+        QCOMPARE(w.StartPanel->geometry(), sheet);
+        QCOMPARE(w.CurrentKSLabel->font().pointSize(), 17);  // 800 / 45
+    }
+};
+
+QTEST_MAIN(TestFrameWindow)
+#include "tst_framewindow.moc"

@@ -1,0 +1,52 @@
+// At a device pixel ratio of 2 the pictures are rasters of device pixels (sharp), while the
+// layout and the marks' geometry stay in the window's logical pixels.
+#include "ResourceStore.h"
+#include "TestSupport.h"
+#include "core/MarkerGeometry.h"
+#include "mainwindow/ZUVunit.h"
+
+#include <QtTest>
+
+using namespace zuv;
+
+class TestHiDpi : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesAreDevicePixelsGeometryIsLogical() {
+        zuvtest::FixedToday today(QDate(2006, 6, 15));
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.devicePixelRatioF(), 2.0);
+        QCOMPARE(w.size(), QSize(640, 465));
+        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        QCOMPARE(w.StartPanel->geometry().size(), QSize(414, 417));
+        const QImage icon = w.KSimg[7]->Picture();
+        QCOMPARE(icon.size(), w.KSimg[7]->size() * 2);
+        QCOMPARE(icon.devicePixelRatio(), 2.0);
+
+        w.CurKS = 1;
+        w.CurrentMode = 100;
+        w.SelectMode();
+        w.CurrentMode = 6;
+        w.SelectMode();
+        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 637, 417));  // the side is hidden
+        w.Timer1Timer();  // blue
+        const QImage picture = w.StartImage->Picture();
+        QCOMPARE(picture.size(), w.StartImage->size() * 2);
+
+        const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, QStringLiteral("gs2005"));
+        QImage sheet;
+        QVERIFY(sheet.loadFromData(reinterpret_cast<const uchar*>(bytes.data), int(bytes.size)));
+        const SheetPlacement p = placeSheet(w.StartImage->width(), w.StartImage->height(), sheet.width(), sheet.height());
+        const QRect mark = markRects(p, planPaintDateGKS(QDate(2006, 6, 15), QDate(2006, 6, 15))).front();
+        // The outline's middle, in device pixels, carries the pen colour.
+        QCOMPARE(picture.pixel(2 * mark.left(), 2 * (mark.top() + mark.height() / 2)), 0xFF0000FFu);
+        QVERIFY(recorder.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestHiDpi)
+#include "tst_hidpi.moc"

@@ -1,0 +1,298 @@
+// The markers through a real main window (offscreen): marking on entry, the blink colours
+// on the outline pixels, picking a day, leaving, failures shown once, and the incremental
+// tick painting exactly what a full redraw paints.
+#include "ResourceStore.h"
+#include "TestSupport.h"
+#include "core/MarkerGeometry.h"
+#include "mainwindow/ZUVunit.h"
+
+#include <QAbstractItemView>
+#include <QImageReader>
+#include <QProxyStyle>
+#include <QtTest>
+
+using namespace zuv;
+
+namespace {
+
+struct DatedScreen {
+    int ks;
+    int mode;
+};
+
+// The pixel in the middle of the left edge of the first mark of `plan` on the form's view.
+QPoint outlinePixel(const TFormZUV& w, const MarkPlan& plan) {
+    const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, plan.sheetName);
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(bytes.data), int(bytes.size));
+    const SheetPlacement p = placeSheet(w.StartImage->width(), w.StartImage->height(), image.width(), image.height());
+    const QRect r = markRects(p, plan).front();
+    return QPoint(r.left(), r.top() + r.height() / 2);
+}
+
+MarkPlan planFor(const TFormZUV& w, const DatedScreen& s, const QDate& d) {
+    if (s.mode == 6 && s.ks == 1) return planPaintDateGKS(d, d);
+    if (s.mode == 6) return planPaintDateVRKS(d, w.VRKSData);
+    if (s.mode == 11) return planVRKS_DayTable(d, w.VRKSData);
+    return planVRKS_CalTable(d, w.VRKSData);
+}
+
+// A style that activates an item on a single click, as some desktops set it.
+class ActivateOnSingleClick : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* data) const override {
+        if (hint == QStyle::SH_ItemView_ActivateItemOnSingleClick) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// The user actions that lead into a dated screen, or redraw one.
+enum class Action { CircleClick, CircleClickMaximised, SectionMenu, CycleClick, Enlarge, Reduce, Maximise, Restore };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(DatedScreen)
+Q_DECLARE_METATYPE(Action)
+
+class TestMarkersWindow : public QObject {
+    Q_OBJECT
+
+    void enter(TFormZUV& w, const DatedScreen& s) {
+        w.CurKS = s.ks;
+        w.CurrentMode = 100;
+        w.SelectMode();
+        w.CurrentMode = s.mode;
+        w.SelectMode();
+    }
+
+private slots:
+    void blinkOnEveryDatedScreen_data() {
+        QTest::addColumn<DatedScreen>("screen");
+        QTest::newRow("gregorian sheets") << DatedScreen{1, 6};
+        QTest::newRow("vrks year sheets") << DatedScreen{2, 6};
+        QTest::newRow("vrks day table") << DatedScreen{2, 11};
+        QTest::newRow("vrks calendar table") << DatedScreen{2, 12};
+    }
+    void blinkOnEveryDatedScreen() {
+        QFETCH(DatedScreen, screen);
+        zuvtest::FixedToday today(QDate(2006, 6, 15));
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        enter(w, screen);
+        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(w.CurDate, QDate(2006, 6, 15));
+
+        const QPoint at = outlinePixel(w, planFor(w, screen, w.CurDate));
+        // Entry draws with the pen of the moment (white); each tick the next colour.
+        QCOMPARE(w.StartImage->Picture().pixel(at), 0xFFFFFFFFu);
+        const quint32 colours[] = {0xFF0000FFu, 0xFFFF0000u, 0xFFFFFFFFu, 0xFF0000FFu};
+        for (quint32 colour : colours) {
+            w.Timer1Timer();
+            QCOMPARE(w.StartImage->Picture().pixel(at), colour);
+            QVERIFY(w.Timer1->isActive());
+        }
+
+        // Picking a day marks it at once in the next colour.
+        const QDate picked(2010, 3, 15);
+        w.MCal->SetDate(picked);
+        w.MCalClick();
+        QCOMPARE(w.CurDate, picked);
+        QCOMPARE(w.PenColor, 0xFFFF0000u);
+        const QPoint pickedAt = outlinePixel(w, planFor(w, screen, picked));
+        QCOMPARE(w.StartImage->Picture().pixel(pickedAt), 0xFFFF0000u);
+        QVERIFY(w.Timer1->isActive());
+
+        // Leaving: the next tick draws nothing and stops the timer.
+        w.CurrentMode = 2;
+        w.SelectMode();
+        const qint64 key = w.StartImage->Picture().cacheKey();
+        w.Timer1Timer();
+        QVERIFY(!w.Timer1->isActive());
+        QCOMPARE(w.StartImage->Picture().cacheKey(), key);
+        QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QLatin1Char('|'))));
+    }
+
+    // After ticks that move the mark around, the picture equals one drawn from scratch.
+    void incrementalTicksMatchAFullRedraw() {
+        zuvtest::FixedToday today(QDate(2006, 6, 15));
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        enter(w, {2, 6});
+        for (const QDate& d : {QDate(1921, 3, 4), QDate(2025, 2, 28), QDate(1999, 12, 31), QDate(2001, 1, 1)}) {
+            w.MCal->SetDate(d);
+            w.MCalClick();
+            w.Timer1Timer();
+        }
+        const QImage incremental = w.StartImage->Picture().copy();
+        const quint32 pen = w.PenColor;
+
+        TFormZUV fresh;
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        enter(fresh, {2, 6});
+        fresh.PenColor = pen;
+        fresh.StartImage->Discard();
+        QVERIFY(fresh.PaintDateVRKS(QDate(2001, 1, 1)));
+        QCOMPARE(fresh.StartImage->Picture().size(), incremental.size());
+        QVERIFY(fresh.StartImage->Picture().convertToFormat(QImage::Format_ARGB32) ==
+                incremental.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // One click on a day marks once, also where the style activates items on a single click;
+    // days the picker greys out beyond its limits are not taken.
+    void pickerClicks() {
+        zuvtest::FixedToday today(QDate(2006, 6, 15));
+        zuvtest::MessageRecorder recorder;
+        ActivateOnSingleClick style;  // outlives the window that uses it
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        enter(w, {1, 6});
+        w.MCal->show();
+        w.MCal->setCurrentPage(2048, 12);
+        QAbstractItemView* grid = w.MCal->findChild<QAbstractItemView*>();
+        QVERIFY(grid);
+        grid->setStyle(&style);
+        // Monday first, December 2048 starts on a Tuesday: the 31st is the Thursday of the
+        // sixth week, and 2 January 2049 the Saturday after it.
+        auto clickCell = [grid](int week, int weekday) {
+            const QRect cell = grid->visualRect(grid->model()->index(week, weekday - 1));  // row 0 names the days
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        };
+        QCOMPARE(w.PenColor, 0xFFFFFFFFu);
+        clickCell(5, 4);
+        QCOMPARE(w.CurDate, QDate(2048, 12, 31));
+        QCOMPARE(w.PenColor, 0xFF0000FFu);  // one step of the cycle: one marking
+        clickCell(5, 6);
+        QCOMPARE(w.CurDate, QDate(2048, 12, 31));
+        QCOMPARE(w.PenColor, 0xFF0000FFu);
+        // Enter on the selected day marks it once more.
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(w.PenColor, 0xFFFF0000u);
+        QVERIFY(recorder.messages.isEmpty());
+    }
+
+    // Failures are shown once and leave the timer off, so they do not repeat every second.
+    void failuresAreShownOnce_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<DatedScreen>("screen");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("yuga 513 day table") << QDate(2050, 1, 1) << DatedScreen{2, 11}
+                                            << "Ошибка при загрузке ресурса -1 vr513_day";
+        QTest::newRow("before the table, year sheets") << QDate(1900, 1, 1) << DatedScreen{2, 6}
+                                                       << "Ресурс для даты 01.01.1900 не найден";
+        QTest::newRow("before the table, calendar table") << QDate(1900, 1, 1) << DatedScreen{2, 12}
+                                                          << "Ресурс для даты 01.01.1900 не найден";
+        QTest::newRow("after the table, day table") << QDate(2100, 1, 1) << DatedScreen{2, 11}
+                                                    << "Ресурс для даты 01.01.2100 не найден";
+        QTest::newRow("no gregorian sheet") << QDate(2100, 1, 1) << DatedScreen{1, 6}
+                                            << "Ресурс для даты 01.01.2100 не найден";
+    }
+    void failuresAreShownOnce() {
+        QFETCH(QDate, today);
+        QFETCH(DatedScreen, screen);
+        QFETCH(QString, message);
+        zuvtest::FixedToday fixed(today);
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        enter(w, screen);
+        QCOMPARE(recorder.messages, QStringList{message});
+        QVERIFY(!w.Timer1->isActive());
+        QTest::qWait(1200);  // more than one blink interval: no tick comes, no message repeats
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY(!w.Timer1->isActive());
+    }
+
+    // One user action shows one message for one failure, however often it draws the screen.
+    void oneMessagePerAction_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("ks");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("message");
+        const QString gks = QStringLiteral("Ресурс для даты 01.01.2100 не найден");
+        const QString day = QStringLiteral("Ошибка при загрузке ресурса -1 vr513_day");
+        const struct {
+            const char* name;
+            Action action;
+        } actions[] = {{"circle click", Action::CircleClick},
+                       {"circle click, maximised", Action::CircleClickMaximised},
+                       {"section menu", Action::SectionMenu},
+                       {"enlarge", Action::Enlarge},
+                       {"reduce", Action::Reduce},
+                       {"maximise", Action::Maximise},
+                       {"restore", Action::Restore}};
+        for (const auto& a : actions) {
+            QTest::newRow(qPrintable(QStringLiteral("gks, ") + QLatin1String(a.name))) << QDate(2100, 1, 1) << 1 << a.action << gks;
+            QTest::newRow(qPrintable(QStringLiteral("vrks, ") + QLatin1String(a.name))) << QDate(2050, 1, 1) << 2 << a.action << day;
+        }
+        // Before the table every VRKS screen fails: the click leads from the calendar table on.
+        QTest::newRow("vrks, sheet click from the calendar table") << QDate(1900, 1, 1) << 2 << Action::CycleClick
+                                                                   << QStringLiteral("Ресурс для даты 01.01.1900 не найден");
+    }
+    void oneMessagePerAction() {
+        QFETCH(QDate, today);
+        QFETCH(int, ks);
+        QFETCH(Action, action);
+        QFETCH(QString, message);
+        zuvtest::FixedToday fixed(today);
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const DatedScreen dated{ks, ks == 1 ? 6 : (action == Action::CycleClick ? 6 : 11)};
+        auto clickTheCircle = [&w] {
+            StartImageMousePos = QPoint(w.StartImage->width() / 2, w.StartImage->height() / 2);
+            w.StartImageClick();
+        };
+        // The state before the action; whatever it showed does not count.
+        w.CurKS = ks;
+        w.CurrentMode = 100;
+        w.SelectMode();
+        switch (action) {
+        case Action::CircleClick:
+        case Action::SectionMenu: break;
+        case Action::CircleClickMaximised: w.N1Click(); break;
+        case Action::CycleClick: w.CurrentMode = 12; w.SelectMode(); break;
+        case Action::Reduce: enter(w, dated); w.N33Click(); break;
+        case Action::Restore: enter(w, dated); w.N1Click(); break;
+        case Action::Enlarge:
+        case Action::Maximise: enter(w, dated); break;
+        }
+        recorder.messages.clear();
+
+        switch (action) {
+        case Action::CircleClick:
+        case Action::CircleClickMaximised: clickTheCircle(); break;
+        case Action::SectionMenu: w.N42Click(); break;
+        case Action::CycleClick: w.StartImageClick(); break;
+        case Action::Enlarge: w.N33Click(); break;
+        case Action::Reduce: w.N34Click(); break;
+        case Action::Maximise: w.N1Click(); break;
+        case Action::Restore: w.N2Click(); break;
+        }
+        QCOMPARE(w.CurrentMode, dated.mode);
+        QCOMPARE(recorder.messages, QStringList{message});
+        QVERIFY(!w.Timer1->isActive());
+    }
+
+    // The calendar table marks the days of yuga 513 normally.
+    void calendarTableMarksYuga513() {
+        zuvtest::FixedToday today(QDate(2050, 1, 1));
+        zuvtest::MessageRecorder recorder;
+        TFormZUV w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        enter(w, {2, 12});
+        QVERIFY(recorder.messages.isEmpty());
+        QVERIFY(w.Timer1->isActive());
+    }
+};
+
+QTEST_MAIN(TestMarkersWindow)
+#include "tst_markers_window.moc"
