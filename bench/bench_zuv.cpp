@@ -1,9 +1,14 @@
-// Medians of the work the user waits for: one blink tick of each marker at three view sizes,
-// screen changes, start-up in-process, the day table, and a plain decode of the same sheets
-// as the baseline every figure is compared with. Run offscreen:
+// Medians of the work the user waits for: decode-and-fit of every picture family and every
+// screen change, each beside the same work with Qt's decoder and smooth scaling (the way the
+// program drew before its fast PNG path) measured in the same run; one blink tick of each
+// marker at three view sizes; start-up in-process; the day table; resident size. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_zuv [ticks-for-memory]
 
 #include "core/DayTable.h"
+#include "core/FastPng.h"
+#include "core/PictureFit.h"
+#include "core/PicturePath.h"
+#include "core/ScreenTable.h"
 #include "ResourceStore.h"
 #include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"
@@ -12,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -160,31 +166,104 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("screen change (SelectMode to its final picture), median of 7, window 1920x1080:\n");
-    setViewSize(w, QSize(1920, 1080));
-    const struct {
-        const char* label;
-        int ks;
-        int from;
-        int to;
-    } changes[] = {{"ANONS_ZUV", 4, 100, 5}, {"main page MAINGKS", 1, 7, 100}, {"grid screen", 1, 100, 7}};
-    for (const auto& c : changes) {
-        std::vector<double> times;
-        for (int i = 0; i < 7; ++i) {
-            w.CurKS = c.ks;
-            w.CurrentMode = c.from;
-            w.SelectMode();
-            QApplication::processEvents();
-            QElapsedTimer timer;
-            timer.start();
-            w.CurrentMode = c.to;
-            w.SelectMode();
-            w.repaint();
-            times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    // Every screen change, new path and Qt baseline, at two window sizes.
+    double slowest = 0, smallestSpeedUp = 1e9;
+    for (const QSize window : {QSize(1920, 1080), QSize(640, 465)}) {
+        std::printf("screen change (SelectMode to its final picture), median of 5, window %dx%d: fast / Qt (ratio)\n",
+                    window.width(), window.height());
+        setViewSize(w, window);
+        double slowestHere = 0;
+        for (const ScreenRow& row : screenRows()) {
+            if (row.setup == RowSetup::FitTheSheet) continue;  // it comes with the main pages' rows
+            // From the screen before (outside the timing) into the row's screen, to its final picture.
+            const auto into = [&](bool fast) {
+                setFastPngPath(fast);
+                std::vector<double> times;
+                for (int i = 0; i < 5; ++i) {
+                    w.CurKS = row.ks == kAnySystem ? ks::None : row.ks;
+                    w.CurrentMode = row.mode == screen::MainPage ? screen::ProgramMain : screen::MainPage;
+                    w.SelectMode();
+                    QApplication::processEvents();
+                    QElapsedTimer timer;
+                    timer.start();
+                    w.CurrentMode = row.mode;
+                    w.PatentMode = row.patent == kAnyPatent ? patent::Menu : row.patent;
+                    w.SelectMode();
+                    w.repaint();
+                    times.push_back(double(timer.nsecsElapsed()) / 1e6);
+                }
+                std::sort(times.begin(), times.end());
+                return times[2];
+            };
+            const double fast = into(true);
+            const double qt = into(false);
+            std::printf("  row %c (%d, %3d) %-16s %7.2f ms / %7.2f ms (%.1fx)\n", row.id, std::max(row.ks, 0), row.mode,
+                        row.sheet ? row.sheet : (row.marker != Marker::None ? "dated sheet" : "-"), fast, qt, qt / std::max(fast, 1e-3));
+            slowestHere = std::max(slowestHere, fast);
         }
-        std::sort(times.begin(), times.end());
-        std::printf("  into %-18s %.2f ms\n", c.label, times[3]);
+        setFastPngPath(true);
+        std::printf("  slowest: %.2f ms\n", slowestHere);
+        if (window.width() == 1920) slowest = slowestHere;
     }
+    setFastPngPath(true);
+
+    // Decode and fit of every picture family into its view at 1920 x 1080, against
+    // QImage::fromData + QImage::scaled(SmoothTransformation) on the same bytes.
+    std::printf("decode and fit into the view (median of 7): fast / Qt (speed-up)\n");
+    const struct {
+        const char* family;
+        const char* name;
+        QSize box;
+    } families[] = {{"gregorian sheets", "GS2025", {1917, 970}},   {"vrks year sheets", "VR2025", {1917, 970}},
+                    {"vrks day sheets", "VR507_DAY", {1917, 970}}, {"calendar table", "VRCALTABLE", {1917, 970}},
+                    {"descriptions", "ANONS_ZUV", {1917, 970}},    {"interface guide", "ANONS_GOP", {1274, 970}},
+                    {"section pages", "GKS_SPD2", {1917, 970}},    {"main pages", "MAINVRKS", {1274, 970}},
+                    {"patent", "PATENT", {414, 417}},              {"icons", "KSIMG7", {69, 69}},
+                    {"corner emblems", "KSIMG2", {24, 24}},        {"right strip", "RIGHTIMG", {30, 1080}}};
+    for (const auto& f : families) {
+        const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, QLatin1String(f.name));
+        const QByteArray data = QByteArray::fromRawData(bytes.data, int(bytes.size));
+        QImage surface(f.box, QImage::Format_ARGB32_Premultiplied);
+        const auto fit = [&](const QSize& p) { return fitPictureRect(0, 0, f.box.width(), f.box.height(), p.width(), p.height(), true); };
+        const double fast = medianMs(7, [&] {
+            surface.fill(Qt::white);
+            DrawPicture(surface, data, fit, Scaling::AreaAveraged);
+        });
+        const double qt = medianMs(7, [&] {
+            surface.fill(Qt::white);
+            const QImage picture = QImage::fromData(data);
+            const QRect target = fit(picture.size());
+            QPainter painter(&surface);
+            painter.drawImage(target.topLeft(), picture.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        });
+        std::printf("  %-17s %-10s %5dx%-5d %7.2f ms / %7.2f ms (%.1fx)\n", f.family, f.name, f.box.width(), f.box.height(), fast,
+                    qt, qt / fast);
+        smallestSpeedUp = std::min(smallestSpeedUp, qt / fast);
+    }
+
+    // A dated screen's first marking: decode, fit and marks, on entering it.
+    setViewSize(w, QSize(1920, 1080));
+    std::printf("first marking on entering a dated screen at 1920x1080 (median of 5): fast / Qt\n");
+    for (const Dated& d : dated) {
+        const auto first = [&](bool on) {
+            setFastPngPath(on);
+            return medianMs(5, [&] { enter(w, d.ks, d.mode); });
+        };
+        const double fast = first(true), qt = first(false);
+        std::printf("  %-14s %7.2f ms / %7.2f ms (includes the change through the main page)\n", d.label, fast, qt);
+    }
+    setFastPngPath(true);
+
+    // Memory over many screen changes through the heaviest pictures.
+    const long beforeChanges = residentKb();
+    for (int i = 0; i < 1000; ++i) {
+        w.CurKS = i % 2 ? 4 : 2;
+        w.CurrentMode = i % 3 ? screen::Description : screen::MainPage;
+        w.SelectMode();
+        if (i % 50 == 0) QApplication::processEvents();
+    }
+    std::printf("resident size over 1000 screen changes: %ld kB before, %ld kB after; scratch buffer %lld kB\n", beforeChanges,
+                residentKb(), (long long)(fastPngScratchBytes() / 1024));
 
     // Memory on a dated screen at 1920 x 1080, over many ticks.
     setViewSize(w, QSize(1920, 1080));
@@ -198,5 +277,7 @@ int main(int argc, char** argv) {
     const long after = residentKb();
     std::printf("resident size on the VRKS year sheet at 1920x1080: %ld kB before, %ld kB after %d ticks\n", before, after,
                 memoryTicks);
+    std::printf("slowest screen change at 1920x1080: %.1f ms; smallest speed-up over Qt decode+scale: %.1f x\n", slowest,
+                smallestSpeedUp);
     return 0;
 }

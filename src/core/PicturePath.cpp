@@ -4,15 +4,29 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "core/FastPng.h"
+
 namespace zuv {
 
-QImage DecodePicture(const QByteArray& bytes) {
+namespace {
+bool g_fastPath = true;
+
+QImage decodeWithQt(const QByteArray& bytes) {
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) return QImage();
     QImageReader reader(&buffer);
     reader.setAutoTransform(false);
     return reader.read();
+}
+}  // namespace
+
+void setFastPngPath(bool on) { g_fastPath = on; }
+
+QImage DecodePicture(const QByteArray& bytes) {
+    if (!g_fastPath) return decodeWithQt(bytes);
+    const QImage fast = decodeFastPng(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    return fast.isNull() ? decodeWithQt(bytes) : fast;
 }
 
 void DrawFitted(QImage& surface, const QRect& target, const QImage& picture, Scaling scaling) {
@@ -33,6 +47,19 @@ void DrawFitted(QImage& surface, const QRect& target, const QImage& picture, Sca
 }
 
 QSize DrawPicture(QImage& surface, const QByteArray& bytes, const PictureFit& fit, Scaling scaling) {
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const std::optional<FastPngInfo> info = g_fastPath ? fastPngInfo(data, bytes.size()) : std::nullopt;
+    if (info && scaling == Scaling::AreaAveraged && surface.format() == QImage::Format_ARGB32_Premultiplied) {
+        // Shrinking goes from the raw rows straight into the surface; nothing full-size is made.
+        const QSize size(info->width, info->height);
+        const QRect target = fit(size);
+        if (target.width() <= 0 || target.height() <= 0) return size;
+        const qreal dpr = surface.devicePixelRatio();
+        const QRect device(QPoint(qRound(target.x() * dpr), qRound(target.y() * dpr)), (QSizeF(target.size()) * dpr).toSize());
+        if (device.width() <= size.width() && device.height() <= size.height() && drawFastPng(data, bytes.size(), surface, device))
+            return size;
+        // Enlarging, or damaged rows: Qt's decoder has the last word, as everywhere else.
+    }
     const QImage picture = DecodePicture(bytes);
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return QSize();
     DrawFitted(surface, fit(picture.size()), picture, scaling);

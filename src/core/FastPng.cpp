@@ -1,0 +1,362 @@
+#include "FastPng.h"
+
+#include <emmintrin.h>
+#include <libdeflate.h>
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace zuv {
+
+namespace {
+
+constexpr uchar kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
+// Far above any picture the program carries; a header asking for more is taken as damaged.
+constexpr qint64 kMaxRawBytes = qint64(1) << 28;
+
+quint32 bigEndian32(const uchar* p) {
+    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+}
+
+struct Chunk {
+    const uchar* data;
+    size_t size;
+};
+
+struct ParsedPng {
+    FastPngInfo info;
+    int channels = 3;
+    std::vector<Chunk> imageData;  // the IDAT chunks in file order
+    size_t imageDataBytes = 0;
+    size_t rowBytes() const { return 1 + size_t(info.width) * size_t(channels); }  // filter byte first
+    size_t rawBytes() const { return rowBytes() * size_t(info.height); }
+};
+
+// Walks the chunks: the header first and of the kinds taken here, every length inside the
+// buffer, image data present, the end chunk reached, no unknown critical chunk.
+std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
+    if (!data || size < 8 || std::memcmp(data, kSignature, 8) != 0) return std::nullopt;
+    const size_t total = size_t(size);
+    size_t pos = 8;
+    ParsedPng png;
+    bool header = false;
+    while (pos + 12 <= total) {
+        const size_t length = bigEndian32(data + pos);
+        if (length > total - pos - 12) return std::nullopt;  // the chunk runs past the buffer
+        const uchar* type = data + pos + 4;
+        const uchar* body = data + pos + 8;
+        if (!header) {
+            if (std::memcmp(type, "IHDR", 4) != 0 || length != 13) return std::nullopt;
+            const quint32 width = bigEndian32(body);
+            const quint32 height = bigEndian32(body + 4);
+            const int depth = body[8], colour = body[9];
+            if (width == 0 || height == 0 || width > (1u << 24) || height > (1u << 24)) return std::nullopt;
+            if (depth != 8 || (colour != 2 && colour != 6) || body[10] != 0 || body[11] != 0 || body[12] != 0)
+                return std::nullopt;
+            png.info = {int(width), int(height), colour == 6};
+            png.channels = colour == 6 ? 4 : 3;
+            if (qint64(png.rowBytes()) * height > kMaxRawBytes) return std::nullopt;
+            header = true;
+        } else if (std::memcmp(type, "IDAT", 4) == 0) {
+            png.imageData.push_back({body, length});
+            png.imageDataBytes += length;
+        } else if (std::memcmp(type, "IEND", 4) == 0) {
+            if (png.imageData.empty()) return std::nullopt;
+            return png;
+        } else if (!(type[0] & 0x20) && std::memcmp(type, "PLTE", 4) != 0) {
+            return std::nullopt;  // a critical chunk this decoder does not know
+        }
+        pos += 12 + length;
+    }
+    return std::nullopt;  // no end chunk
+}
+
+// The buffer of raw rows kept for the next picture: it only grows, to the largest picture's
+// size, and is never written twice by the allocator (fresh memory is what costs most).
+struct Scratch {
+    uchar* raw = nullptr;
+    size_t capacity = 0;
+    std::vector<uchar> joined;  // the image data as one stream, when a file splits it in chunks
+    libdeflate_decompressor* inflater = nullptr;
+    ~Scratch() {
+        libdeflate_free_decompressor(inflater);
+        std::free(raw);
+    }
+    uchar* rows(size_t bytes) {
+        if (bytes > capacity) {
+            // Left uninitialised (the inflater writes every byte), in huge pages where the
+            // system gives them: the first touch of fresh memory is the expensive part.
+            constexpr size_t kHugePage = size_t(2) << 20;
+            const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+            std::free(raw);
+            raw = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
+            if (!raw) {
+                capacity = 0;
+                return nullptr;
+            }
+            madvise(raw, rounded, MADV_HUGEPAGE);
+            capacity = rounded;
+        }
+        return raw;
+    }
+};
+Scratch& scratch() {
+    static Scratch s;
+    return s;
+}
+
+int paeth(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    if (pa <= pb && pa <= pc) return a;
+    return pb <= pc ? b : c;
+}
+
+// Undoes the row filters in place; false on a filter type PNG does not define.
+bool unfilter(uchar* raw, const ParsedPng& png) {
+    const size_t stride = png.rowBytes() - 1;
+    const int bpp = png.channels;
+    const uchar* previous = nullptr;
+    for (int y = 0; y < png.info.height; ++y) {
+        uchar* row = raw + size_t(y) * png.rowBytes();
+        const int filter = row[0];
+        uchar* cur = row + 1;
+        switch (filter) {
+        case 0: break;
+        case 1:
+            for (size_t i = size_t(bpp); i < stride; ++i) cur[i] = uchar(cur[i] + cur[i - bpp]);
+            break;
+        case 2:
+            if (previous)
+                for (size_t i = 0; i < stride; ++i) cur[i] = uchar(cur[i] + previous[i]);
+            break;
+        case 3:
+            for (size_t i = 0; i < stride; ++i) {
+                const int left = i >= size_t(bpp) ? cur[i - bpp] : 0;
+                const int up = previous ? previous[i] : 0;
+                cur[i] = uchar(cur[i] + ((left + up) >> 1));
+            }
+            break;
+        case 4:
+            for (size_t i = 0; i < stride; ++i) {
+                const int left = i >= size_t(bpp) ? cur[i - bpp] : 0;
+                const int up = previous ? previous[i] : 0;
+                const int upLeft = previous && i >= size_t(bpp) ? previous[i - bpp] : 0;
+                cur[i] = uchar(cur[i] + paeth(left, up, upLeft));
+            }
+            break;
+        default: return false;
+        }
+        previous = cur;
+    }
+    return true;
+}
+
+// Inflates and unfilters into the scratch buffer; the rows, or null when damaged.
+uchar* rawRows(const ParsedPng& png) {
+    Scratch& s = scratch();
+    if (!s.inflater) s.inflater = libdeflate_alloc_decompressor();
+    if (!s.inflater) return nullptr;
+    const size_t expected = png.rawBytes();
+    uchar* raw = s.rows(expected);
+    if (!raw) return nullptr;
+    const uchar* in = png.imageData.front().data;
+    if (png.imageData.size() > 1) {
+        if (s.joined.size() < png.imageDataBytes) s.joined.resize(png.imageDataBytes);
+        size_t at = 0;
+        for (const Chunk& c : png.imageData) {
+            std::memcpy(s.joined.data() + at, c.data, c.size);
+            at += c.size;
+        }
+        in = s.joined.data();
+    }
+    size_t produced = 0;
+    if (libdeflate_zlib_decompress(s.inflater, in, png.imageDataBytes, raw, expected, &produced) != LIBDEFLATE_SUCCESS ||
+        produced != expected)
+        return nullptr;
+    return unfilter(raw, png) ? raw : nullptr;
+}
+
+// The source pixels one target pixel covers along one axis, with their weights (summing to 1).
+struct Span {
+    int first = 0;
+    int count = 0;
+    int weights = 0;  // index of the first weight in Spans::weights
+};
+struct Spans {
+    std::vector<Span> spans;
+    std::vector<float> weights;
+};
+
+// Box filter from `source` pixels to `target` pixels (target ≤ source): target pixel t covers
+// [t·k, (t + 1)·k) with k = source / target, partly covered pixels by their covered part.
+Spans boxSpans(int source, int target) {
+    Spans out;
+    out.spans.resize(size_t(target));
+    const double k = double(source) / target;
+    for (int t = 0; t < target; ++t) {
+        const double from = t * k, to = std::min(double(source), (t + 1) * k);
+        const int first = int(std::floor(from));
+        const int last = std::min(source - 1, int(std::ceil(to)) - 1);
+        Span& span = out.spans[size_t(t)];
+        span.first = first;
+        span.count = last - first + 1;
+        span.weights = int(out.weights.size());
+        for (int s = first; s <= last; ++s) {
+            const double covered = std::min(to, s + 1.0) - std::max(from, double(s));
+            out.weights.push_back(float(covered / k));
+        }
+    }
+    return out;
+}
+
+struct ScaleJob {
+    const uchar* raw;
+    const ParsedPng* png;
+    const Spans* columns;
+    const Spans* rows;
+    QImage* surface;
+    QRect target;
+};
+
+// sum = (first ? 0 : sum) + weight × row: the vertical pass's inner loop, built for AVX2
+// as well, which the processor chooses at run time where it has it.
+__attribute__((target_clones("avx2", "default"))) void addWeightedRow(float* sum, const uchar* row, size_t n, float weight,
+                                                                      bool first) {
+    if (first) {
+        for (size_t v = 0; v < n; ++v) sum[v] = weight * float(row[v]);
+    } else {
+        for (size_t v = 0; v < n; ++v) sum[v] += weight * float(row[v]);
+    }
+}
+
+// Target rows [fromRow, toRow): the vertical pass sums the covered source rows into one row
+// of floats (channel by channel, so it runs on whole vector registers), the horizontal pass
+// sums the covered columns of that row, and the result goes onto the surface: written where
+// the picture is opaque, source-over where it is not.
+void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
+    const ParsedPng& png = *job.png;
+    const int ch = png.channels;
+    const size_t values = size_t(png.info.width) * size_t(ch);
+    std::vector<float> sums(values + 4);  // an RGB pixel is read as four floats
+    const QRect bounds = job.surface->rect();
+    for (int ty = fromRow; ty < toRow; ++ty) {
+        const int y = job.target.top() + ty;
+        if (y < bounds.top() || y > bounds.bottom()) continue;
+        const Span& rowSpan = job.rows->spans[size_t(ty)];
+        float* sum = sums.data();
+        for (int i = 0; i < rowSpan.count; ++i) {
+            const float weight = job.rows->weights[size_t(rowSpan.weights + i)];
+            addWeightedRow(sum, job.raw + size_t(rowSpan.first + i) * png.rowBytes() + 1, values, weight, i == 0);
+        }
+        QRgb* line = reinterpret_cast<QRgb*>(job.surface->scanLine(y));
+        const int firstX = std::max(0, bounds.left() - job.target.left());
+        const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
+        for (int tx = firstX; tx < lastX; ++tx) {
+            // One source pixel's channels in one register: R, G, B (and A; for RGB the next
+            // pixel's red, dropped below).
+            const Span& colSpan = job.columns->spans[size_t(tx)];
+            const float* weights = job.columns->weights.data() + colSpan.weights;
+            const float* s = sum + size_t(colSpan.first) * size_t(ch);
+            __m128 acc = _mm_mul_ps(_mm_loadu_ps(s), _mm_set1_ps(weights[0]));
+            for (int i = 1; i < colSpan.count; ++i) acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(s + i * ch), _mm_set1_ps(weights[i])));
+            // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
+            __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
+            levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
+            const QRgb pixel = QRgb(_mm_cvtsi128_si32(levels));
+            QRgb& d = line[job.target.left() + tx];
+            if (ch == 3) {
+                d = pixel | 0xFF000000u;
+                continue;
+            }
+            const uint alpha = qAlpha(pixel);
+            if (alpha == 255) {
+                d = pixel;
+                continue;
+            }
+            // Source over the surface's premultiplied pixel; a colour never above its alpha.
+            const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
+                       pb = std::min(uint(qBlue(pixel)), alpha);
+            const uint keep = 255 - alpha;
+            const auto over = [keep](uint src, uint dst) { return src + (dst * keep + 127) / 255; };
+            d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
+        }
+    }
+}
+
+// Premultiplies the colours of the rows that are not wholly opaque, so that averaging them
+// weighs each colour by its coverage.
+void premultiply(uchar* raw, const ParsedPng& png) {
+    for (int y = 0; y < png.info.height; ++y) {
+        uchar* p = raw + size_t(y) * png.rowBytes() + 1;
+        uchar opaque = 255;
+        for (int x = 0; x < png.info.width; ++x) opaque &= p[4 * x + 3];
+        if (opaque == 255) continue;
+        for (int x = 0; x < png.info.width; ++x, p += 4) {
+            const uint a = p[3];
+            for (int c = 0; c < 3; ++c) p[c] = uchar((p[c] * a + 127) / 255);
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size) {
+    const std::optional<ParsedPng> png = parse(data, size);
+    if (!png) return std::nullopt;
+    return png->info;
+}
+
+bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target) {
+    const std::optional<ParsedPng> png = parse(data, size);
+    if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied) return false;
+    if (target.width() <= 0 || target.height() <= 0 || target.width() > png->info.width || target.height() > png->info.height)
+        return false;
+    uchar* raw = rawRows(*png);
+    if (!raw) return false;
+    if (png->info.alpha) premultiply(raw, *png);
+    const Spans columns = boxSpans(png->info.width, target.width());
+    const Spans rows = boxSpans(png->info.height, target.height());
+    const ScaleJob job{raw, &*png, &columns, &rows, &surface, target};
+    // The two halves of the target rows on both cores, when there is enough to share.
+    const int half = target.height() / 2;
+    if (qint64(png->info.width) * png->info.height < 1'000'000 || half == 0) {
+        scaleRows(job, 0, target.height());
+        return true;
+    }
+    std::thread second([&job, half, &target] { scaleRows(job, half, target.height()); });
+    scaleRows(job, 0, half);
+    second.join();
+    return true;
+}
+
+QImage decodeFastPng(const uchar* data, qsizetype size) {
+    const std::optional<ParsedPng> png = parse(data, size);
+    if (!png) return QImage();
+    const uchar* raw = rawRows(*png);
+    if (!raw) return QImage();
+    // The formats Qt's own decoder gives these files, so whatever scales them next sees the same.
+    QImage image(png->info.width, png->info.height, png->info.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull()) return QImage();
+    for (int y = 0; y < png->info.height; ++y) {
+        const uchar* src = raw + size_t(y) * png->rowBytes() + 1;
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (png->info.alpha) {
+            for (int x = 0; x < png->info.width; ++x, src += 4) line[x] = qRgba(src[0], src[1], src[2], src[3]);
+        } else {
+            for (int x = 0; x < png->info.width; ++x, src += 3) line[x] = qRgb(src[0], src[1], src[2]);
+        }
+    }
+    return image;
+}
+
+qsizetype fastPngScratchBytes() { return qsizetype(scratch().capacity + scratch().joined.capacity()); }
+
+}  // namespace zuv

@@ -1,0 +1,192 @@
+// The fast picture path against a plain reference: for every family of built-in pictures and
+// three view sizes, the fitted picture it draws equals a box filter over Qt's own decode of
+// the same file, within one level per channel (enlarging: Qt's smooth scaling, as before); damaged files are refused, so Qt's decoder
+// (and its one message) decides as before.
+#include "ResourceStore.h"
+#include "core/FastPng.h"
+#include "core/PictureFit.h"
+#include "core/PicturePath.h"
+
+#include <QPainter>
+#include <QtTest>
+#include <cmath>
+
+using namespace zuv;
+
+namespace {
+
+QByteArray resource(const char* name) {
+    const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, QLatin1String(name));
+    return QByteArray(bytes.data, int(bytes.size));
+}
+
+// Area average of `picture` (premultiplied) into `size`, composited over white: each target
+// pixel is the covered source pixels weighted by the area they cover.
+QImage referenceBox(const QImage& decoded, const QSize& size) {
+    const QImage picture = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const double kx = double(picture.width()) / size.width(), ky = double(picture.height()) / size.height();
+    QImage out(size, QImage::Format_ARGB32_Premultiplied);
+    for (int ty = 0; ty < size.height(); ++ty) {
+        const double y0 = ty * ky, y1 = (ty + 1) * ky;
+        for (int tx = 0; tx < size.width(); ++tx) {
+            const double x0 = tx * kx, x1 = (tx + 1) * kx;
+            double sum[4] = {0, 0, 0, 0};
+            for (int y = int(y0); y < std::min(picture.height(), int(std::ceil(y1))); ++y) {
+                const double wy = std::min(y1, y + 1.0) - std::max(y0, double(y));
+                const QRgb* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+                for (int x = int(x0); x < std::min(picture.width(), int(std::ceil(x1))); ++x) {
+                    const double w = wy * (std::min(x1, x + 1.0) - std::max(x0, double(x)));
+                    sum[0] += w * qRed(line[x]);
+                    sum[1] += w * qGreen(line[x]);
+                    sum[2] += w * qBlue(line[x]);
+                    sum[3] += w * qAlpha(line[x]);
+                }
+            }
+            const double area = kx * ky, a = sum[3] / area, keep = 255.0 - a;
+            auto level = [&](double v) { return int(std::lround(v / area + keep)); };  // over white
+            out.setPixel(tx, ty, qRgba(level(sum[0]), level(sum[1]), level(sum[2]), 255));
+        }
+    }
+    return out;
+}
+
+int largestDifference(const QImage& a, const QImage& b) {
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+// The chunk of `type` in a PNG: the offset of its length field, or -1.
+int chunkAt(const QByteArray& png, const char* type) {
+    for (int pos = 8; pos + 12 <= png.size();) {
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + pos);
+        if (png.mid(pos + 4, 4) == type) return pos;
+        pos += 12 + int(length);
+    }
+    return -1;
+}
+
+}  // namespace
+
+class TestFastPng : public QObject {
+    Q_OBJECT
+private slots:
+    void matchesTheReferenceBoxFilter_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("view");
+        const char* families[] = {"GS2025", "VR1953", "VR490_DAY", "VRCALTABLE", "ANONS_ZUV", "ANONS_GOP", "MAINVRKS",
+                                  "GKS_SPD2", "KSIMG7", "PATENT"};
+        const QSize views[] = {{637, 417}, {1917, 970}, {160, 120}};
+        for (const char* name : families)
+            for (const QSize& view : views)
+                QTest::newRow(qPrintable(QStringLiteral("%1 in %2x%3").arg(QLatin1String(name)).arg(view.width()).arg(view.height())))
+                    << QString::fromLatin1(name) << view;
+    }
+    void matchesTheReferenceBoxFilter() {
+        QFETCH(QString, name);
+        QFETCH(QSize, view);
+        const QByteArray png = resource(qPrintable(name));
+        const QImage qt = QImage::fromData(png);
+        QVERIFY(!qt.isNull());
+        QVERIFY(fastPngInfo(reinterpret_cast<const uchar*>(png.constData()), png.size()));
+        QImage surface(view, QImage::Format_ARGB32_Premultiplied);
+        surface.fill(Qt::white);
+        QRect drawnAt;
+        const QSize size = DrawPicture(
+            surface, png, [&](const QSize& picture) { return drawnAt = fitPictureRect(0, 0, view.width(), view.height(), picture.width(), picture.height(), true); },
+            Scaling::AreaAveraged);
+        QCOMPARE(size, qt.size());
+        QImage reference;
+        if (drawnAt.width() > qt.width()) {  // enlarging stays Qt's smooth scaling, over white
+            reference = QImage(drawnAt.size(), QImage::Format_ARGB32_Premultiplied);
+            reference.fill(Qt::white);
+            QPainter(&reference).drawImage(0, 0, qt.scaled(drawnAt.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        } else {
+            reference = referenceBox(qt, drawnAt.size());
+        }
+        const QImage drawn = surface.copy(drawnAt);
+        const int worst = largestDifference(drawn, reference);
+        QVERIFY2(worst <= 1, qPrintable(QStringLiteral("largest difference %1 levels").arg(worst)));
+        // The white around the picture is untouched.
+        if (drawnAt.left() > 0) QCOMPARE(surface.pixel(0, view.height() / 2), 0xFFFFFFFFu);
+    }
+
+    // What the decoder refuses: every damage leaves the surface as it was.
+    void refusesDamagedFiles_data() {
+        QTest::addColumn<QByteArray>("png");
+        const QByteArray good = resource("KSIMG7");
+        const int header = chunkAt(good, "IHDR");
+        const int data = chunkAt(good, "IDAT");
+        const int end = chunkAt(good, "IEND");
+        QVERIFY(header == 8 && data > 0 && end > data);
+        QTest::newRow("truncated in the image data") << good.left(data + 40);
+        QTest::newRow("no end chunk") << good.left(end);
+        QByteArray lying = good;
+        qToBigEndian<quint32>(quint32(good.size()), lying.data() + data);  // runs past the buffer
+        QTest::newRow("chunk length past the buffer") << lying;
+        QByteArray taller = good;
+        qToBigEndian<quint32>(qFromBigEndian<quint32>(good.constData() + 20) + 1, taller.data() + 20);
+        QTest::newRow("header one row taller than the data") << taller;
+        QByteArray shorter = good;
+        qToBigEndian<quint32>(qFromBigEndian<quint32>(good.constData() + 20) - 1, shorter.data() + 20);
+        QTest::newRow("header one row shorter than the data") << shorter;
+        QByteArray interlaced = good;
+        interlaced[8 + 8 + 12] = 1;
+        QTest::newRow("interlaced") << interlaced;
+        QByteArray palette = good;
+        palette[8 + 8 + 9] = 3;
+        QTest::newRow("palette colours") << palette;
+        QByteArray sixteen = good;
+        sixteen[8 + 8 + 8] = 16;
+        QTest::newRow("16 bits a sample") << sixteen;
+        QTest::newRow("not a png") << QByteArray("GIF89a and more bytes than a header needs to have here");
+        QByteArray corrupt = good;
+        for (int i = data + 20; i < data + 60; ++i) corrupt[i] = char(corrupt[i] ^ 0x5A);
+        QTest::newRow("corrupt deflate stream") << corrupt;
+    }
+    void refusesDamagedFiles() {
+        QFETCH(QByteArray, png);
+        const auto* data = reinterpret_cast<const uchar*>(png.constData());
+        QImage surface(40, 40, QImage::Format_ARGB32_Premultiplied);
+        surface.fill(Qt::white);
+        QVERIFY(!drawFastPng(data, png.size(), surface, QRect(0, 0, 40, 40)));
+        QVERIFY(decodeFastPng(data, png.size()).isNull());
+        QCOMPARE(surface.pixel(20, 20), 0xFFFFFFFFu);
+    }
+
+    // A bad filter byte in otherwise sound image data: a picture of our own making.
+    void refusesAnUnknownRowFilter() {
+        const auto make = [](uchar filter) {
+            QByteArray raw;
+            for (int y = 0; y < 4; ++y) {
+                raw.append(char(filter));
+                raw.append(QByteArray(4 * 3, char(y * 40)));
+            }
+            const QByteArray zlib = qCompress(raw).mid(4);  // qCompress puts the size before the zlib stream
+            auto chunk = [](const char* type, const QByteArray& body) {
+                QByteArray c(4, 0);
+                qToBigEndian<quint32>(quint32(body.size()), c.data());
+                c += QByteArray(type, 4) + body + QByteArray(4, 0);  // the decoder does not check the CRC
+                return c;
+            };
+            QByteArray ihdr(13, 0);
+            qToBigEndian<quint32>(4, ihdr.data());
+            qToBigEndian<quint32>(4, ihdr.data() + 4);
+            ihdr[8] = 8;
+            ihdr[9] = 2;
+            return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", zlib) + chunk("IEND", {});
+        };
+        const QByteArray sound = make(0), bad = make(7);
+        const QImage picture = decodeFastPng(reinterpret_cast<const uchar*>(sound.constData()), sound.size());
+        QCOMPARE(picture.size(), QSize(4, 4));
+        QCOMPARE(picture.pixel(1, 2), qRgb(80, 80, 80));
+        QVERIFY(decodeFastPng(reinterpret_cast<const uchar*>(bad.constData()), bad.size()).isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFastPng)
+#include "tst_fastpng.moc"
