@@ -1,13 +1,58 @@
-// Fuzzes the fast PNG path by itself: arbitrary bytes through the chunk reader, the inflater,
-// the row filters and the area-averaged drawing, at a few target sizes and at full size.
+// Fuzzes the fast PNG path by itself. Half the inputs go in as they are (chunk reader, lying
+// lengths, truncation); the other half build a PNG from the input: header fields, raw rows
+// with their filter bytes, compressed with zlib, then damaged as the input says (a header
+// that lies about the size, a cut, a chunk length past the end), so that the inflater, the
+// row filters and the area-averaged drawing all get fuzzed data.
 #include "core/FastPng.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <QtEndian>
+#include <algorithm>
 #include <cstdint>
 
+namespace {
+
+QByteArray chunk(const char* type, const QByteArray& body) {
+    QByteArray c(4, 0);
+    qToBigEndian<quint32>(quint32(body.size()), c.data());
+    return c + QByteArray(type, 4) + body + QByteArray(4, 0);
+}
+
+QByteArray buildPng(const uint8_t* data, size_t size) {
+    if (size < 6) return {};
+    const int width = 1 + data[1] % 40, height = 1 + data[2] % 40;
+    const bool alpha = data[3] & 1;
+    const int lie = int(data[4] % 5) - 2;  // the header's height off by −2 … +2 rows
+    const uint8_t damage = data[5];
+    QByteArray raw(reinterpret_cast<const char*>(data + 6), int(size - 6));
+    const int rowBytes = 1 + width * (alpha ? 4 : 3);
+    raw.resize(rowBytes * height);  // pads with zeros or cuts
+    for (int y = 0; y < height; ++y) raw[y * rowBytes] = char(uint8_t(raw[y * rowBytes]) % 6);  // mostly valid filters, 5 is not
+    QByteArray ihdr(13, 0);
+    qToBigEndian<quint32>(quint32(width), ihdr.data());
+    qToBigEndian<quint32>(quint32(std::max(1, height + lie)), ihdr.data() + 4);
+    ihdr[8] = 8;
+    ihdr[9] = alpha ? 6 : 2;
+    QByteArray png = QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr);
+    const QByteArray zlib = qCompress(raw, 1).mid(4);
+    const int pieces = 1 + damage % 3;  // image data split over one to three chunks
+    for (int i = 0; i < pieces; ++i) {
+        const int from = zlib.size() * i / pieces, to = zlib.size() * (i + 1) / pieces;
+        png += chunk("IDAT", zlib.mid(from, to - from));
+    }
+    png += chunk("IEND", {});
+    if (damage & 0x10) png.truncate(int(png.size() * (damage & 0x0F) / 16));
+    if (damage & 0x20) qToBigEndian<quint32>(0x7FFFFFFFu, png.data() + 33);  // the first IDAT's length
+    return png;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto* bytes = reinterpret_cast<const uchar*>(data);
-    const qsizetype n = qsizetype(size);
+    const QByteArray built = size > 0 && (data[0] & 1) ? buildPng(data, size) : QByteArray();
+    const auto* bytes = built.isEmpty() ? reinterpret_cast<const uchar*>(data) : reinterpret_cast<const uchar*>(built.constData());
+    const qsizetype n = built.isEmpty() ? qsizetype(size) : built.size();
     if (const std::optional<zuv::FastPngInfo> info = zuv::fastPngInfo(bytes, n)) {
         QImage surface(64, 48, QImage::Format_ARGB32_Premultiplied);
         surface.fill(Qt::white);
