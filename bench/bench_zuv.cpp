@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
         bool zoom;
     } sizes[] = {{"design 640x465", {640, 465}, false}, {"maximised 1920x1080", {1920, 1080}, false}, {"1920x1080 zoomed x3", {1920, 1080}, true}};
 
-    std::printf("blink tick (ShowDataScreen + repaint of the picture), median of 200:\n");
+    std::printf("blink tick (ShowDataScreen, then the event loop paints the cells it changed), median of 200:\n");
     for (const auto& size : sizes) {
         for (int i = 0; i < 4; ++i) {
             setViewSize(w, size.window);
@@ -158,10 +158,11 @@ int main(int argc, char** argv) {
             w.ShowDataScreen();  // the first tick after entry settles the picture
             const double tick = medianMs(200, [&] {
                 w.ShowDataScreen();
-                w.StartImage->repaint();
+                QApplication::processEvents();  // the update of the changed cells, as after a real tick
             });
-            std::printf("  %-14s %-20s view %4dx%-4d %7.3f ms  (decode once / tick = %.0fx)\n", dated[i].label, size.label,
-                        w.StartImage->width(), w.StartImage->height(), tick, decodes[i] / tick);
+            const double marking = medianMs(200, [&] { w.ShowDataScreen(); });
+            std::printf("  %-14s %-20s view %4dx%-4d %7.3f ms, of which the marking %.3f ms  (decode once / tick = %.0fx)\n",
+                        dated[i].label, size.label, w.StartImage->width(), w.StartImage->height(), tick, marking, decodes[i] / tick);
             w.SetNormalSize();
         }
     }
