@@ -4,7 +4,10 @@
 
 #include "Catalogue.h"
 #include "DayTable.h"
-#include "GenCommon.h"
+#include "decoration/Decoration.h"
+#include "kit/Output.h"
+#include "pages/Pages.h"
+#include "sheets/DatedSheets.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,128 @@
+#pragma once
+// Drawing surface of the dated sheets: a picture cut into the marker's grid of cells, with
+// the palette and the text styles the sheets share. Every cell drawn with a key also lands
+// in the sheet's cell map, so the map always describes exactly what was painted.
+//
+// Grid: cell (c, r) runs from x(c) to x(c + 1) and from y(r) to y(r + 1) in sheet pixels,
+// x(c) = round(c · width / nx), rounded half to even as the markers round. Cell borders are
+// one-pixel lines on exactly these coordinates; a cell's own paint stays inside them.
+
+#include "kit/Output.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QRgb>
+#include <QString>
+#include <vector>
+
+namespace zuvgen {
+
+// The restrained palette of the dated sheets.
+namespace sheetpalette {
+constexpr QRgb paper = 0xFFFFFFFF;
+constexpr QRgb ink = 0xFF1F2328;          // day numbers, labels
+constexpr QRgb title = 0xFF22344A;        // titles and captions (dark slate)
+constexpr QRgb muted = 0xFF5B6673;        // week numbers, notes
+constexpr QRgb holiday = 0xFFB3261E;      // Saturdays and Sundays
+constexpr QRgb greyInk = 0xFFA9AFB6;      // days of a neighbouring year
+constexpr QRgb greyPaper = 0xFFF3F3F3;
+constexpr QRgb tint = 0xFFEFF3F8;         // every other month / group
+constexpr QRgb header = 0xFFDCE4EE;       // header and footer rows
+constexpr QRgb gridLine = 0xFF98A2AE;     // thin cell borders
+constexpr QRgb frameLine = 0xFF3E4C5C;    // table outlines and group separators
+constexpr QRgb monthLine = 0xFF5F6B79;    // boundaries between months inside a table
+constexpr QRgb extraPaper = 0xFFF8EBCF;   // extra days of a yuga
+constexpr QRgb extraInk = 0xFF6E4A0E;
+constexpr QRgb highlight = 0xFFE3EFD9;    // the sheet's own yuga in the block
+constexpr QRgb hatch = 0xFFC3C9D0;        // fillers
+}  // namespace sheetpalette
+
+struct CellStyle {
+    QRgb paper = sheetpalette::paper;
+    QRgb ink = sheetpalette::ink;
+    int pixelSize = 20;
+    bool bold = false;
+    bool serif = false;
+    bool condensed = false;
+    bool italic = false;
+    bool hatched = false;   // diagonal hatching over the paper (fillers)
+    bool borders = true;    // draw the cell's four border lines
+};
+
+// The caption row under a table: bold serif in the title colour, without cell borders.
+inline CellStyle tableCaptionStyle() {
+    CellStyle style;
+    style.ink = sheetpalette::title;
+    style.serif = true;
+    style.bold = true;
+    style.pixelSize = 20;
+    style.borders = false;
+    return style;
+}
+
+class SheetCanvas {
+public:
+    // A fresh white sheet.
+    SheetCanvas(int width, int height, double nx, double ny);
+    // Continues drawing on a copy of an already drawn sheet with its cells.
+    SheetCanvas(const QImage& start, double nx, double ny, std::vector<Cell> cells);
+    SheetCanvas(const SheetCanvas&) = delete;
+    SheetCanvas& operator=(const SheetCanvas&) = delete;
+
+    int x(int col) const;   // left border of column col, sheet pixels
+    int y(int row) const;   // top border of row row
+
+    // The area between the borders of a block of cells (borders excluded).
+    QRect interior(int col, int row, int span = 1, int rows = 1) const;
+
+    // Paints a block of span × rows cells as one cell: paper, borders, centred text; when the
+    // key is not empty the cell (its top-left grid cell and its span) joins the cell map.
+    void cell(int col, int row, int span, const QString& key, const QString& text, const CellStyle& style,
+              int rows = 1);
+
+    // Text without a cell, for titles and notes; flags as for QPainter::drawText.
+    void text(const QRect& rect, const QString& text, const CellStyle& style, int flags = Qt::AlignCenter);
+    // Records a cell map entry without painting (for text drawn with text()).
+    void record(int col, int row, int span, const QString& key, const QString& text);
+
+    // A 2-pixel outline around the block of columns [col0, col1) and rows [row0, row1).
+    void frame(int col0, int row0, int col1, int row1);
+    // A 2-pixel vertical separator on the left border of column col, rows [row0, row1).
+    void separator(int col, int row0, int row1, QRgb colour = sheetpalette::frameLine);
+    // A 2-pixel horizontal rule on the top border of row row, columns [col0, col1).
+    void rule(int row, int col0, int col1, QRgb colour = sheetpalette::frameLine);
+
+    // Ends painting and hands out the picture and the cell map.
+    QImage finish();
+    const std::vector<Cell>& cells() const { return cells_; }
+
+private:
+    void begin();
+    QFont font(const CellStyle& style) const;
+
+    QImage image_;
+    QPainter painter_;
+    double cw_;
+    double ch_;
+    std::vector<Cell> cells_;
+};
+
+// The title of a sheet in rows 0 – 1 between the left borders of columns col0 and col1: a
+// serif line on the left and a small two-line note on the right. Records the cell "title".
+void drawSheetTitle(SheetCanvas& sheet, int col0, int col1, const QString& title, const QString& note);
+
+// Grid coordinate rounding shared with the markers: nearest integer, halves to even.
+int gridRound(double v);
+
+// Short Russian weekday names, 1 = Monday … 7 = Sunday.
+QString weekdayShortName(int weekday);
+// "I" … "XIII".
+QString romanNumeral(int n);
+// "1-й", "2-й" … (ordinal of a year within a yuga, a season and so on).
+QString ordinal(int n);
+// Russian noun form after a number: pluralRu(5, "день", "дня", "дней") → "дней".
+QString pluralRu(int n, const char* one, const char* few, const char* many);
+
+}  // namespace zuvgen

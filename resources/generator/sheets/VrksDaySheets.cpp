@@ -1,0 +1,146 @@
+// The VRKS day sheets VR481_DAY … VR512_DAY (the Gregorian date of every day of a yuga, one
+// table per year) and the calendar table VRCALTABLE (the 364-day year numbered four ways).
+
+#include "Catalogue.h"
+#include "sheets/DatedSheets.h"
+#include "sheets/VrksSheets.h"
+#include "DayTable.h"
+
+namespace zuvgen {
+
+namespace {
+
+constexpr double kTableColumns = 56;
+constexpr double kTableRows = 45.95;
+constexpr int kWeek53Column = 54;
+
+QSize catalogueSize(const QString& name) {
+    const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
+    if (!entry) fail(name + QStringLiteral(" is not in the catalogue"));
+    return QSize(entry->width, entry->height);
+}
+
+CellStyle headerStyle(int pixelSize = 17) {
+    CellStyle style;
+    style.paper = sheetpalette::header;
+    style.ink = sheetpalette::title;
+    style.pixelSize = pixelSize;
+    style.bold = true;
+    return style;
+}
+
+// The frame of one year's table: header, weekday names, week numbers, caption.
+void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int year, int days) {
+    using namespace sheetpalette;
+    const int top = 2 + 11 * (year - 1);
+    const bool week53 = year == 4;
+    const int lastColumn = week53 ? kWeek53Column : kWeek53Column - 1;
+
+    sheet.cell(1, top, 1, QString(), QString(), headerStyle());
+    for (int month = 1; month <= 13; ++month)
+        sheet.cell(2 + 4 * (month - 1), top, 4, QString(), romanNumeral(month) + QStringLiteral(" месяц"), headerStyle());
+    if (week53) sheet.cell(kWeek53Column, top, 1, QString(), QStringLiteral("доп."), headerStyle(15));
+
+    for (int weekday = 1; weekday <= 7; ++weekday) {
+        CellStyle style = headerStyle(18);
+        style.bold = false;
+        style.ink = weekday >= 6 ? holiday : ink;
+        sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1:%2").arg(year).arg(weekday),
+                   weekdayShortName(weekday), style);
+    }
+
+    CellStyle weekStyle;
+    weekStyle.paper = header;
+    weekStyle.ink = muted;
+    weekStyle.pixelSize = 16;
+    weekStyle.italic = true;
+    sheet.cell(1, top + 8, 1, QString(), QStringLiteral("нед."), weekStyle);
+    for (int week = 1; week <= lastColumn - 1; ++week)
+        sheet.cell(week + 1, top + 8, 1, QStringLiteral("week=%1:%2").arg(year).arg(week), QString::number(week),
+                   weekStyle);
+
+    sheet.frame(1, top, lastColumn + 1, top + 9);
+    for (int column = 2; column <= 50; column += 4) sheet.separator(column, top, top + 9);
+    if (week53) sheet.separator(kWeek53Column, top, top + 9);
+
+    const int firstDay = 364 * (year - 1) + 1;
+    const int lastDay = week53 ? days : 364 * year;
+    QString caption = QStringLiteral("%1 год юги %2 · %3 – %4 · 364 дня")
+                          .arg(ordinal(year)).arg(yuga)
+                          .arg(dateText(yugaDate(lines, yuga, firstDay)), dateText(yugaDate(lines, yuga, lastDay)));
+    if (week53) {
+        const int extra = days - 1456;
+        caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, "дополнительный день", "дополнительных дня", "дополнительных дней"));
+    }
+    const CellStyle captionStyle = tableCaptionStyle();
+    sheet.cell(1, top + 9, lastColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);
+}
+
+void drawDaySheet(const Context& ctx, int yuga) {
+    using namespace sheetpalette;
+    const QString name = QStringLiteral("VR%1_DAY").arg(yuga);
+    const QSize size = catalogueSize(name);
+    SheetCanvas sheet(size.width(), size.height(), kTableColumns, kTableRows);
+    const QStringList& lines = ctx.dayTableLines;
+    const int days = yugaDays(lines, yuga);
+
+    drawSheetTitle(sheet, 1, 55,
+                   QStringLiteral("Юга %1 по дням · %2 – %3")
+                       .arg(yuga).arg(dateText(yugaDate(lines, yuga, 1)), dateText(yugaDate(lines, yuga, days))),
+                   QStringLiteral("В клетках — григорианская дата (день.месяц) каждого дня варийского года;\n"
+                                  "жирным — первое число григорианского месяца, в 53-й неделе — дополнительные дни."));
+    for (int year = 1; year <= 4; ++year) drawYearFrame(sheet, lines, yuga, year, days);
+
+    // Every line of the yuga in the table, in its place: dated days by their day of the
+    // year and weekday, the fillers after the extra days in week 53.
+    for (int day = 1; day <= zuv::kLinesPerYuga; ++day) {
+        const DayLine line = dayLineOf(lines, yuga, day);
+        const int top = 2 + 11 * (line.yearOffset - 1);
+        if (!line.dated) {
+            CellStyle style;
+            style.hatched = true;
+            sheet.cell(kWeek53Column, top + line.weekday, 1, QStringLiteral("filler"), QString(), style);
+            continue;
+        }
+        if ((line.dayYear - 1) % 7 + 1 != line.weekday)
+            fail(QStringLiteral("day %1 of yuga %2: weekday and day of the year disagree").arg(day).arg(yuga));
+        const int column = (line.dayYear - 1) / 7 + 2;
+        CellStyle style;
+        style.pixelSize = 19;
+        style.condensed = true;
+        if (line.dayYear > 364) {
+            style.paper = extraPaper;
+            style.ink = extraInk;
+        } else {
+            style.paper = ((line.dayYear - 1) / 28) % 2 == 1 ? tint : paper;
+        }
+        style.bold = line.date.day() == 1;
+        sheet.cell(column, top + line.weekday, 1, QStringLiteral("date=") + line.date.toString(Qt::ISODate),
+                    dayMonthText(line.date), style);
+    }
+    savePicture(ctx, name, sheet.finish());
+    saveCellMap(ctx, name, sheet.cells());
+}
+
+void drawCalendarTable(const Context& ctx) {
+    const QString name = QStringLiteral("VRCALTABLE");
+    const QSize size = catalogueSize(name);
+    SheetCanvas sheet(size.width(), size.height(), kTableColumns, kTableRows);
+    drawSheetTitle(sheet, 1, 55, QStringLiteral("Календарная таблица варийского года"),
+                   QStringLiteral("Один и тот же год из 364 дней четырежды: по дням года, месяца, сезона и полугодия.\n"
+                                  "Дополнительные дни конца юги (53-я неделя её четвёртого года) здесь не показаны."));
+    drawYearTables(sheet);
+    savePicture(ctx, name, sheet.finish());
+    saveCellMap(ctx, name, sheet.cells());
+}
+
+}  // namespace
+
+std::vector<Job> vrksTableSheetJobs(const Context& ctx) {
+    std::vector<Job> jobs;
+    for (int yuga = 481; yuga <= 512; ++yuga) jobs.push_back([ctx, yuga] { drawDaySheet(ctx, yuga); });
+    jobs.push_back([ctx] { drawCalendarTable(ctx); });
+    return jobs;
+}
+
+}  // namespace zuvgen
