@@ -1,10 +1,12 @@
 #include "kit/Output.h"
 
 #include "Catalogue.h"
+#include "kit/Bmp8Writer.h"
 #include "kit/PngWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImageWriter>
 #include <QTextStream>
 #include <cstdio>
@@ -21,6 +23,41 @@ void fail(const QString& message) {
 QString sansFamily() { return QStringLiteral("DejaVu Sans"); }
 QString serifFamily() { return QStringLiteral("DejaVu Serif"); }
 
+namespace {
+
+// The picture with an exact colour table in the order the colours first appear, row by row.
+// Qt's own conversion orders its table by a hash with a per-run seed, so the same picture came
+// out in other bytes from build to build.
+QImage exactIndexed8(const QString& name, const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    QImage out(rgb.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    QHash<QRgb, uchar> indexOf;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* indexes = out.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            auto found = indexOf.constFind(line[x]);
+            if (found == indexOf.constEnd()) {
+                if (table.size() == 256) fail(QStringLiteral("%1 has more than 256 colours").arg(name));
+                found = indexOf.insert(line[x], uchar(table.size()));
+                table.append(line[x]);
+            }
+            indexes[x] = *found;
+        }
+    }
+    out.setColorTable(table);
+    return out;
+}
+
+}  // namespace
+
+QString resourcePath(const Context& ctx, const zuv::CatalogueEntry& entry) {
+    if (entry.kind == zuv::ResourceKind::Text) return ctx.outDir + QStringLiteral("/rcdata/") + entry.name;
+    if (zuv::isRawData(entry.kind)) return ctx.outDir + QStringLiteral("/rcdata/") + entry.name + QStringLiteral(".png");
+    return ctx.outDir + QStringLiteral("/bitmap/") + entry.name + QStringLiteral(".bmp");
+}
+
 void savePicture(const Context& ctx, const QString& name, const QImage& image) {
     const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
     if (!entry) fail(QStringLiteral("%1 is not in the catalogue").arg(name));
@@ -28,40 +65,29 @@ void savePicture(const Context& ctx, const QString& name, const QImage& image) {
         fail(QStringLiteral("%1 is %2 x %3, the catalogue says %4 x %5")
                  .arg(name).arg(image.width()).arg(image.height()).arg(entry->width).arg(entry->height));
 
-    QImage out;
-    QString path;
-    QByteArray format;
+    const QString path = resourcePath(ctx, *entry);
+    QString error;
+    bool written = false;
     switch (entry->kind) {
     case zuv::ResourceKind::PngRgb:
-        out = image.convertToFormat(QImage::Format_RGB32);
-        path = ctx.outDir + QStringLiteral("/rcdata/") + name + QStringLiteral(".png");
-        format = "png";
+        written = writeFastPng(image.convertToFormat(QImage::Format_RGB32), path, &error);
         break;
     case zuv::ResourceKind::PngRgba:
-        out = image.convertToFormat(QImage::Format_ARGB32);
-        path = ctx.outDir + QStringLiteral("/rcdata/") + name + QStringLiteral(".png");
-        format = "png";
+        written = writeFastPng(image.convertToFormat(QImage::Format_ARGB32), path, &error);
         break;
-    case zuv::ResourceKind::Bitmap24:
-        out = image.convertToFormat(QImage::Format_RGB32);
-        path = ctx.outDir + QStringLiteral("/bitmap/") + name + QStringLiteral(".bmp");
-        format = "bmp";
+    case zuv::ResourceKind::Bitmap24: {
+        QImageWriter writer(path, "bmp");
+        written = writer.write(image.convertToFormat(QImage::Format_RGB32));
+        error = writer.errorString();
         break;
+    }
     case zuv::ResourceKind::Bitmap8:
-        out = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-        path = ctx.outDir + QStringLiteral("/bitmap/") + name + QStringLiteral(".bmp");
-        format = "bmp";
+        written = writeBmp8(exactIndexed8(name, image), path, &error);
         break;
     case zuv::ResourceKind::Text:
         fail(QStringLiteral("%1 is not a picture").arg(name));
     }
-    if (format == "png") {
-        QString error;
-        if (!writeFastPng(out, path, &error)) fail(QStringLiteral("cannot write %1: %2").arg(path, error));
-        return;
-    }
-    QImageWriter writer(path, format);
-    if (!writer.write(out)) fail(QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()));
+    if (!written) fail(QStringLiteral("cannot write %1: %2").arg(path, error));
 }
 
 void saveCellMap(const Context& ctx, const QString& name, const std::vector<Cell>& cells) {

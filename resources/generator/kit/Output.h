@@ -2,6 +2,8 @@
 // Shared plumbing of the picture generator: where files go, how they are saved and checked
 // against the catalogue, and the cell maps of the dated sheets.
 
+#include "Catalogue.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,8 @@ using Job = std::function<void()>;
 // converts it to the catalogue's kind (PNG truecolour, PNG with alpha, 24-bit or 8-bit BMP).
 // Any mismatch aborts the generator with a message, so the build fails loudly.
 void savePicture(const Context& ctx, const QString& name, const QImage& image);
+// Where a catalogue entry is written: rcdata/NAME.png, rcdata/NAME (the text), bitmap/NAME.bmp.
+QString resourcePath(const Context& ctx, const zuv::CatalogueEntry& entry);
 
 // One grid cell of a dated sheet: column, row (from 0 at the top-left), how many columns it
 // spans, a key saying what it stands for, and the text printed in it. The keys are described
