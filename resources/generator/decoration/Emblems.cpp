@@ -5,6 +5,8 @@
 #include "decoration/Emblems.h"
 
 #include "kit/Draw.h"
+#include "kit/Palette.h"
+#include "kit/Typography.h"
 
 #include <QPainterPath>
 #include <QtMath>
@@ -77,10 +79,10 @@ struct Lcg {
 
 // --- 0: the program: the 5 × 5 grid of calendar systems inside a ring -----------------------
 void emblemProgram(QPainter& p) {
-    const QColor navy = rgb(0x1d3557), gold = rgb(0xb8892f);
+    const QColor navy = rgb(decopalette::navy), gold = rgb(decopalette::gold);
     circle(p, O, 93, gold, 2.5);
     circle(p, O, 85, navy, 8);
-    const std::array<QColor, 3> firstRow = {navy, rgb(0x9b2226), rgb(0x2d6a4f)};
+    const std::array<QColor, 3> firstRow = {navy, rgb(decopalette::crimson), rgb(decopalette::green)};
     const qreal cell = 22, side = 16.5;
     for (int r = 0; r < 5; ++r)
         for (int c = 0; c < 5; ++c) {
@@ -95,38 +97,38 @@ void emblemProgram(QPainter& p) {
 
 // --- 1: ZUV: navy disc, gold rings, 25 dots for the systems of the grid ----------------------
 void emblemZuv(QPainter& p) {
-    const QColor navy = rgb(0x1d3557), gold = rgb(0xd4a944);
+    const QColor navy = rgb(decopalette::navy), gold = rgb(0xd4a944);
     disc(p, O, 96, gold);
     disc(p, O, 85, navy);
     dotsAround(p, O, 90.5, 25, 2.2, navy);
     dotsAround(p, O, 76, 25, 2.4, gold);
     circle(p, O, 67, withAlpha(gold, 200), 1.5);
-    textAt(p, QPointF(0, 2), QStringLiteral("ЗУВ"), serifFont(44, true), Qt::white);
+    textAt(p, QPointF(0, 2), QStringLiteral("ЗУВ"), typeface(Face::SerifBold, 44), Qt::white);
     fillPath(p, starPath(QPointF(0, -44), 4, 8, 2.5), gold);
     fillPath(p, starPath(QPointF(0, 44), 4, 8, 2.5), gold);
 }
 
 // --- 2: Gregorian: crimson band of twelve months around an ivory field, the reform year -----
 void emblemGregorian(QPainter& p) {
-    const QColor ivory = rgb(0xf7f1e3), crimson = rgb(0x9b2226);
+    const QColor ivory = rgb(0xf7f1e3), crimson = rgb(decopalette::crimson);
     disc(p, O, 96, crimson);
     disc(p, O, 80, ivory);
     ticksAround(p, O, 83.5, 93, 12, ivory, 3.2);
     circle(p, O, 73, crimson, 1.6);
-    textAt(p, QPointF(0, -8), QStringLiteral("ГКС"), serifFont(38, true), crimson);
+    textAt(p, QPointF(0, -8), QStringLiteral("ГКС"), typeface(Face::SerifBold, 38), crimson);
     line(p, QPointF(-34, 14), QPointF(34, 14), withAlpha(crimson, 160), 1.2);
-    textAt(p, QPointF(0, 31), QStringLiteral("1582"), sansFont(17), rgb(0x4a4a4a));
+    textAt(p, QPointF(0, 31), QStringLiteral("1582"), typeface(Face::Sans, 17), rgb(decopalette::bodyInk));
 }
 
 // --- 3: VRKS: forest green, thirteen gold months -------------------------------------------
 void emblemVrks(QPainter& p) {
-    const QColor green = rgb(0x2d6a4f), pale = rgb(0x95d5b2), gold = rgb(0xe9c46a);
+    const QColor green = rgb(decopalette::green), pale = rgb(0x95d5b2), gold = rgb(0xe9c46a);
     disc(p, O, 96, green);
     circle(p, O, 90, pale, 2);
     dotsAround(p, O, 78, 13, 5.2, gold);
     circle(p, O, 65, pale, 1.5);
-    textAt(p, QPointF(0, -7), QStringLiteral("ВРКС"), sansFont(31, true), Qt::white);
-    textAt(p, QPointF(0, 26), QStringLiteral("13 × 28"), sansFont(16, true), gold);
+    textAt(p, QPointF(0, -7), QStringLiteral("ВРКС"), typeface(Face::SansBold, 31), Qt::white);
+    textAt(p, QPointF(0, 26), QStringLiteral("13 × 28"), typeface(Face::SansBold, 16), gold);
 }
 
 // --- 4: Julian: purple with a gold laurel wreath and the four-year step ----------------------
@@ -143,7 +145,7 @@ void emblemJulian(QPainter& p) {
             leaf(p, polar(O, 64, a + side * 6), 15, 6, tangent + side * 28, gold);
         }
     }
-    textAt(p, QPointF(0, 0), QStringLiteral("IV"), serifFont(52, true), Qt::white);
+    textAt(p, QPointF(0, 0), QStringLiteral("IV"), typeface(Face::SerifBold, 52), Qt::white);
 }
 
 // --- 5: Dendera: sand disc, 36 decans, the sun sign at the centre ------------------------------
@@ -173,7 +175,7 @@ void emblemBahai(QPainter& p) {
     p.restore();
     disc(p, O, 52, pale);
     dotsAround(p, O, 43, 19, 2.3, teal);
-    textAt(p, O, QStringLiteral("19"), sansFont(30, true), rgb(0x005f73));
+    textAt(p, O, QStringLiteral("19"), typeface(Face::SansBold, 30), rgb(0x005f73));
 }
 
 // --- 7: Arabic: cobalt, a gold crescent and star over an eight-pointed outline -------------------
@@ -723,8 +725,8 @@ void paintFlatProjectEmblem(QPainter& p, QPointF centre, qreal radius) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.translate(centre);
     p.scale(radius / 100, radius / 100);
-    circle(p, O, 94, rgb(0xb8892f), 3);
-    circle(p, O, 85, rgb(0x1d3557), 8);
+    circle(p, O, 94, rgb(decopalette::gold), 3);
+    circle(p, O, 85, rgb(decopalette::navy), 8);
     const qreal cell = 22, side = 17;
     for (int n = 1; n <= kSystemCount; ++n) {
         const int r = (n - 1) / 5, c = (n - 1) % 5;

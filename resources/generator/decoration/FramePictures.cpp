@@ -2,6 +2,7 @@
 // and the ornament strip along the right edge.
 
 #include "kit/Draw.h"
+#include "kit/Palette.h"
 #include "decoration/Pictures.h"
 
 #include <QLinearGradient>
@@ -64,7 +65,7 @@ QImage drawRightStrip(int width, int height) {
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor navy = rgb(0x1d3557), gold = rgb(0xc29a45);
+    const QColor navy = rgb(decopalette::navy), gold = rgb(0xc29a45);
     const qreal mid = width / 2.0;
     const qreal top = 8, bottom = height - 8;
 

@@ -3,6 +3,8 @@
 // opens the dated screen), the sections of the system around it and a key to the corner menus.
 
 #include "kit/Draw.h"
+#include "kit/Palette.h"
+#include "kit/Typography.h"
 #include "decoration/Emblems.h"
 #include "decoration/Pictures.h"
 
@@ -35,7 +37,7 @@ const QString kTopRightKey = QStringLiteral("меню окна: разверну
 PageText gregorianText() {
     PageText t;
     t.emblem = 2;
-    t.accent = rgb(0x9b2226);
+    t.accent = rgb(decopalette::crimson);
     t.background = rgb(0xfaf6ee);
     t.circleTint = rgb(0xf1e2d6);
     t.title = QStringLiteral("ГРИГОРИАНСКАЯ КАЛЕНДАРНАЯ СИСТЕМА");
@@ -65,7 +67,7 @@ PageText gregorianText() {
 PageText vrksText() {
     PageText t;
     t.emblem = 3;
-    t.accent = rgb(0x2d6a4f);
+    t.accent = rgb(decopalette::green);
     t.background = rgb(0xf3f7f2);
     t.circleTint = rgb(0xdcebe1);
     t.title = QStringLiteral("ВАРИЙСКАЯ КАЛЕНДАРНАЯ СИСТЕМА");
@@ -96,7 +98,7 @@ PageText vrksText() {
 PageText zuvText() {
     PageText t;
     t.emblem = 1;
-    t.accent = rgb(0x1d3557);
+    t.accent = rgb(decopalette::navy);
     t.background = rgb(0xf4f6fa);
     t.circleTint = rgb(0xe1e8f2);
     t.title = QStringLiteral("ЗУВСКАЯ КАЛЕНДАРНАЯ СИСТЕМА");
@@ -126,7 +128,7 @@ PageText zuvText() {
 // The line of a list that needs the most room (the fonts of a group are fitted to it).
 QString longest(const QStringList& lines) {
     QString result;
-    const QFontMetricsF fm(sansFont(16, true));
+    const QFontMetricsF fm(typeface(Face::SansBold, 16));
     for (const QString& line : lines)
         if (fm.horizontalAdvance(line) > fm.horizontalAdvance(result)) result = line;
     return result;
@@ -160,16 +162,16 @@ void drawCard(QPainter& p, const QRectF& box, const Card& card, const PageText& 
     p.drawRoundedRect(QRectF(box.left(), box.top(), 7, box.height()), 3, 3);
     p.restore();
 
-    const QFont abbrFont = serifFont(26, true);
+    const QFont abbrFont = typeface(Face::SerifBold, 26);
     const qreal abbrWidth = QFontMetricsF(abbrFont).horizontalAdvance(card.abbreviation);
     const QRectF head(box.left() + 22, box.top() + 10, box.width() - 36, 36);
     textIn(p, head, Qt::AlignLeft | Qt::AlignVCenter, card.abbreviation, abbrFont, t.accent);
     const qreal nameLeft = head.left() + abbrWidth + 14;
-    const QFont nameFont = fittedFont(sansFont(18, true), card.name, head.right() - nameLeft, 18, 13);
+    const QFont nameFont = fittedFont(typeface(Face::SansBold, 18), card.name, head.right() - nameLeft, 18, 13);
     textIn(p, QRectF(nameLeft, head.top() + 2, head.right() - nameLeft, head.height()),
-           Qt::AlignLeft | Qt::AlignVCenter, card.name, nameFont, rgb(0x2b2b2b));
+           Qt::AlignLeft | Qt::AlignVCenter, card.name, nameFont, rgb(decopalette::ink));
     textIn(p, QRectF(box.left() + 22, box.top() + 50, box.width() - 38, box.height() - 56),
-           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, card.body, sansFont(16), rgb(0x4a4a4a));
+           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, card.body, typeface(Face::Sans, 16), rgb(decopalette::bodyInk));
 }
 
 QImage drawPage(const PageText& t, int width, int height) {
@@ -188,8 +190,8 @@ QImage drawPage(const PageText& t, int width, int height) {
 
     // Title and subtitle, with a rule under them.
     const qreal cx = width / 2.0, cy = height / 2.0;
-    textIn(p, QRectF(40, 44, width - 80, 56), Qt::AlignCenter, t.title, serifFont(40, true), t.accent);
-    textIn(p, QRectF(40, 102, width - 80, 30), Qt::AlignCenter, t.subtitle, sansFont(19), rgb(0x5a5a5a));
+    textIn(p, QRectF(40, 44, width - 80, 56), Qt::AlignCenter, t.title, typeface(Face::SerifBold, 40), t.accent);
+    textIn(p, QRectF(40, 102, width - 80, 30), Qt::AlignCenter, t.subtitle, typeface(Face::Sans, 19), rgb(decopalette::mutedInk));
     p.setPen(QPen(withAlpha(t.accent, 160), 1.2));
     p.drawLine(QPointF(cx - 230, 152), QPointF(cx - 14, 152));
     p.drawLine(QPointF(cx + 14, 152), QPointF(cx + 230, 152));
@@ -228,11 +230,11 @@ QImage drawPage(const PageText& t, int width, int height) {
 
     // The texts above and below the circle fit the gap between the two card columns.
     const qreal gapW = width - 2 * (64 + cardW) - 24;
-    const QFont aboveFont = fittedFont(sansFont(17), longest(t.aboveCircle), gapW, 17, 12);
-    const QFont belowFont = fittedFont(sansFont(17, true), longest(t.belowCircle), gapW, 17, 12);
+    const QFont aboveFont = fittedFont(typeface(Face::Sans, 17), longest(t.aboveCircle), gapW, 17, 12);
+    const QFont belowFont = fittedFont(typeface(Face::SansBold, 17), longest(t.belowCircle), gapW, 17, 12);
     for (int i = 0; i < t.aboveCircle.size(); ++i)
         textIn(p, QRectF(cx - gapW / 2, cy - r - 80 + i * 24, gapW, 24), Qt::AlignCenter, t.aboveCircle[i],
-               aboveFont, rgb(0x4a4a4a));
+               aboveFont, rgb(decopalette::bodyInk));
     for (int i = 0; i < t.belowCircle.size(); ++i)
         textIn(p, QRectF(cx - gapW / 2, cy + r + 32 + i * 24, gapW, 24), Qt::AlignCenter, t.belowCircle[i],
                belowFont, t.accent);
@@ -242,20 +244,20 @@ QImage drawPage(const PageText& t, int width, int height) {
     p.setPen(QPen(withAlpha(t.accent, 150), 1));
     p.drawLine(QPointF(64, keyTop), QPointF(width - 64, keyTop));
     textIn(p, QRectF(64, keyTop + 10, 600, 30), Qt::AlignLeft | Qt::AlignVCenter,
-           QStringLiteral("Угловые картинки рамки окна"), serifFont(20, true), t.accent);
+           QStringLiteral("Угловые картинки рамки окна"), typeface(Face::SerifBold, 20), t.accent);
     const std::array<QString, 4> corners = {QStringLiteral("вверху слева"), QStringLiteral("вверху справа"),
                                             QStringLiteral("внизу слева"), QStringLiteral("внизу справа")};
     const qreal colW = (width - 128 - 40) / 2.0;
     const QStringList keyLines(t.key.begin(), t.key.end());
-    const QFont keyFont = fittedFont(sansFont(16), longest(keyLines), colW - 72, 16, 12);
+    const QFont keyFont = fittedFont(typeface(Face::Sans, 16), longest(keyLines), colW - 72, 16, 12);
     for (int k = 0; k < 4; ++k) {
         const qreal x = 64 + (k % 2) * (colW + 40);
         const qreal y = keyTop + 52 + (k / 2) * 64;
         cornerDiagram(p, QRectF(x, y + 4, 56, 40), k, t.accent);
         textIn(p, QRectF(x + 72, y, colW - 72, 22), Qt::AlignLeft | Qt::AlignVCenter, corners[k],
-               sansFont(17, true), rgb(0x2b2b2b));
+               typeface(Face::SansBold, 17), rgb(decopalette::ink));
         textIn(p, QRectF(x + 72, y + 22, colW - 72, 26), Qt::AlignLeft | Qt::AlignVCenter, t.key[k],
-               keyFont, rgb(0x4a4a4a));
+               keyFont, rgb(decopalette::bodyInk));
     }
     return image;
 }

@@ -3,6 +3,8 @@
 // as a calendar is a scholar's interpretation, the table says so.
 
 #include "kit/Draw.h"
+#include "kit/Palette.h"
+#include "kit/Typography.h"
 #include "decoration/Emblems.h"
 #include "decoration/Pictures.h"
 
@@ -49,7 +51,7 @@ const SystemRow kSystems[kSystemCount] = {
 
 QImage drawOverviewTable(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    const QColor paper = rgb(0xfbf9f4), navy = rgb(0x1d3557), gold = rgb(0xb8892f), ink = rgb(0x2b2b2b);
+    const QColor paper = rgb(0xfbf9f4), navy = rgb(decopalette::navy), gold = rgb(decopalette::gold), ink = rgb(decopalette::ink);
     image.fill(paper);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -61,10 +63,10 @@ QImage drawOverviewTable(int width, int height) {
     p.drawRect(QRectF(9, 9, width - 18, height - 18));
 
     textIn(p, QRectF(margin, 18, width - 2 * margin, 42), Qt::AlignCenter,
-           QStringLiteral("КАЛЕНДАРНЫЕ СИСТЕМЫ ПРОЕКТА"), serifFont(29, true), navy);
+           QStringLiteral("КАЛЕНДАРНЫЕ СИСТЕМЫ ПРОЕКТА"), typeface(Face::SerifBold, 29), navy);
     textIn(p, QRectF(margin, 58, width - 2 * margin, 24), Qt::AlignCenter,
            QStringLiteral("двадцать пять систем сетки главного окна; у первых трёх есть свои листы"),
-           sansFont(15), rgb(0x5a5a5a));
+           typeface(Face::Sans, 15), rgb(decopalette::mutedInk));
 
     // Columns: number, emblem, name, kind, note.
     const qreal left = margin, right = width - margin;
@@ -74,11 +76,11 @@ QImage drawOverviewTable(int width, int height) {
     const qreal tableBottom = headTop + headH + kSystemCount * rowH;
 
     p.fillRect(QRectF(left, headTop, right - left, headH), navy);
-    const QFont headFont = sansFont(15, true);
+    const QFont headFont = typeface(Face::SansBold, 15);
     const int pad = 8;
     textIn(p, QRectF(left, headTop, colNo, headH), Qt::AlignCenter, QStringLiteral("№"), headFont, Qt::white);
     textIn(p, QRectF(xSign, headTop, colSign, headH), Qt::AlignCenter, QStringLiteral("знак"),
-           sansFont(12, true), Qt::white);
+           typeface(Face::SansBold, 12), Qt::white);
     textIn(p, QRectF(xName + pad, headTop, colName, headH), Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("календарная система"), headFont, Qt::white);
     textIn(p, QRectF(xKind + pad, headTop, colKind, headH), Qt::AlignLeft | Qt::AlignVCenter,
@@ -86,17 +88,17 @@ QImage drawOverviewTable(int width, int height) {
     textIn(p, QRectF(xNote + pad, headTop, right - xNote, headH), Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("характеристика"), headFont, Qt::white);
 
-    const QFont rowFont = sansFont(15);
+    const QFont rowFont = typeface(Face::Sans, 15);
     for (int i = 0; i < kSystemCount; ++i) {
         const SystemRow& s = kSystems[i];
         const qreal y = headTop + headH + i * rowH;
         if (i % 2 == 1) p.fillRect(QRectF(left, y, right - left, rowH), rgb(0xeef1f6));
         if (i < 3) p.fillRect(QRectF(left, y, 4, rowH), gold);
-        textIn(p, QRectF(left, y, colNo, rowH), Qt::AlignCenter, QString::number(i + 1), sansFont(15, true), navy);
+        textIn(p, QRectF(left, y, colNo, rowH), Qt::AlignCenter, QString::number(i + 1), typeface(Face::SansBold, 15), navy);
         paintEmblem(p, i + 1, QPointF(xSign + colSign / 2, y + rowH / 2), rowH / 2 - 1.5);
         const QString name = QString::fromUtf8(s.name);
         textIn(p, QRectF(xName + pad, y, colName - pad, rowH), Qt::AlignLeft | Qt::AlignVCenter, name,
-               i < 3 ? sansFont(15, true) : rowFont, ink);
+               i < 3 ? typeface(Face::SansBold, 15) : rowFont, ink);
         textIn(p, QRectF(xKind + pad, y, colKind - pad, rowH), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromUtf8(s.kind), rowFont, rgb(0x3d5a80));
         const QString note = QString::fromUtf8(s.note);
@@ -118,7 +120,7 @@ QImage drawOverviewTable(int width, int height) {
            Qt::AlignLeft | Qt::AlignVCenter,
            QStringLiteral("«толкование» — прочтение древнего предмета как календаря предложено исследователями "
                           "и не общепринято"),
-           sansFont(12), rgb(0x6a6a6a));
+           typeface(Face::Sans, 12), rgb(0x6a6a6a));
     return image;
 }
 

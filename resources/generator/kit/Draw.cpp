@@ -1,24 +1,9 @@
 #include "kit/Draw.h"
 
-#include "kit/Output.h"
-
 #include <QFontMetricsF>
 #include <QtMath>
 
-namespace zuvgen::deco {
-
-static QFont makeFont(const QString& family, qreal pixelSize, bool bold, bool italic) {
-    QFont font(family);
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
-    font.setBold(bold);
-    font.setItalic(italic);
-    // Hinting would snap glyphs to whole device pixels, which differs between scaled emblems.
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-QFont sansFont(qreal pixelSize, bool bold) { return makeFont(sansFamily(), pixelSize, bold, false); }
-QFont serifFont(qreal pixelSize, bool bold, bool italic) { return makeFont(serifFamily(), pixelSize, bold, italic); }
+namespace zuvgen {
 
 QPointF polar(QPointF c, qreal r, qreal deg) {
     const qreal a = qDegreesToRadians(deg);
@@ -45,15 +30,6 @@ void textIn(QPainter& p, const QRectF& box, int flags, const QString& text, cons
     p.setPen(colour);
     p.drawText(box, flags, text);
     p.restore();
-}
-
-QFont fittedFont(QFont font, const QString& text, qreal width, int maxSize, int minSize) {
-    for (int size = maxSize; size > minSize; --size) {
-        font.setPixelSize(size);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width) return font;
-    }
-    font.setPixelSize(minSize);
-    return font;
 }
 
 void disc(QPainter& p, QPointF c, qreal r, const QBrush& fill) {
@@ -108,4 +84,4 @@ QPainterPath rhombusPath(QPointF c, qreal halfW, qreal halfH) {
     return path;
 }
 
-}  // namespace zuvgen::deco
+}  // namespace zuvgen

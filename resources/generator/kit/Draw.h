@@ -1,20 +1,17 @@
 #pragma once
-// Small drawing helpers shared by the decoration pictures: fonts, centred text, circles,
-// dots and ticks placed around a centre, star outlines.
+// The drawing primitives every picture may use: centred text, discs and circles, dots and
+// ticks placed around a centre, star and rhombus outlines.
 
 #include <QColor>
 #include <QFont>
+#include <QBrush>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
-namespace zuvgen::deco {
-
-// A DejaVu font of the given pixel size (rounded: QFont keeps whole pixels).
-QFont sansFont(qreal pixelSize, bool bold = false);
-QFont serifFont(qreal pixelSize, bool bold = false, bool italic = false);
+namespace zuvgen {
 
 // A point at distance r from c, at the angle deg measured clockwise from the positive x axis
 // (screen coordinates: y grows downwards, so -90 is straight up).
@@ -24,8 +21,6 @@ QPointF polar(QPointF c, qreal r, qreal deg);
 void textAt(QPainter& p, QPointF centre, const QString& text, const QFont& font, const QColor& colour);
 void textIn(QPainter& p, const QRectF& box, int flags, const QString& text, const QFont& font,
             const QColor& colour);
-// The largest pixel size not above maxSize at which the text fits the width (at least minSize).
-QFont fittedFont(QFont font, const QString& text, qreal width, int maxSize, int minSize = 6);
 
 void disc(QPainter& p, QPointF c, qreal r, const QBrush& fill);
 void circle(QPainter& p, QPointF c, qreal r, const QColor& colour, qreal width);
@@ -40,9 +35,4 @@ QPainterPath starPath(QPointF c, int points, qreal rOuter, qreal rInner, qreal p
 // A rhombus with the given half-width and half-height.
 QPainterPath rhombusPath(QPointF c, qreal halfW, qreal halfH);
 
-// Colours as 0xRRGGBB.
-inline QColor rgb(unsigned v) { return QColor((v >> 16) & 0xff, (v >> 8) & 0xff, v & 0xff); }
-// The same colour with an alpha of a (0 … 255).
-inline QColor withAlpha(QColor c, int a) { c.setAlpha(a); return c; }
-
-}  // namespace zuvgen::deco
+}  // namespace zuvgen

@@ -20,9 +20,6 @@ void fail(const QString& message) {
     std::exit(1);
 }
 
-QString sansFamily() { return QStringLiteral("DejaVu Sans"); }
-QString serifFamily() { return QStringLiteral("DejaVu Serif"); }
-
 namespace {
 
 // The picture with an exact colour table in the order the colours first appear, row by row.

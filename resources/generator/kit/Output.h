@@ -41,10 +41,6 @@ struct Cell {
 // Writes cellmaps/<NAME>.tsv: one line "col<TAB>row<TAB>span<TAB>key<TAB>text" per cell.
 void saveCellMap(const Context& ctx, const QString& name, const std::vector<Cell>& cells);
 
-// The fonts every picture uses (DejaVu from Debian, so the output is the same everywhere).
-QString sansFamily();   // "DejaVu Sans"
-QString serifFamily();  // "DejaVu Serif"
-
 void fail(const QString& message);  // prints and exits with status 1
 
 }  // namespace zuvgen

@@ -8,34 +8,6 @@
 
 namespace zuvgen {
 
-const PagePalette& pagePalette() {
-    static const PagePalette palette;
-    return palette;
-}
-
-QFont pageFont(Face face, qreal pixelSize) {
-    QString family = sansFamily();
-    bool bold = false;
-    bool italic = false;
-    switch (face) {
-    case Face::Sans: break;
-    case Face::SansBold: bold = true; break;
-    case Face::SansItalic: italic = true; break;
-    case Face::Serif: family = serifFamily(); break;
-    case Face::SerifBold: family = serifFamily(); bold = true; break;
-    case Face::SerifItalic: family = serifFamily(); italic = true; break;
-    case Face::Mono: family = QStringLiteral("DejaVu Sans Mono"); break;
-    case Face::MonoBold: family = QStringLiteral("DejaVu Sans Mono"); bold = true; break;
-    }
-    QFont font(family);
-    font.setPixelSize(std::max(1, int(std::lround(pixelSize))));
-    font.setBold(bold);
-    font.setItalic(italic);
-    font.setKerning(true);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
 qreal fittedBodySize(int width, int height, qreal screenPixels) {
     const qreal fit = std::min(1900.0 / width, 900.0 / height);
     return std::max<qreal>(12.0, screenPixels / fit);
@@ -61,7 +33,7 @@ Marked parseMarkup(const QString& source, const QFont& base) {
             range.length = end - runStart;
             QFont f = base;
             if (mono) {
-                f.setFamily(QStringLiteral("DejaVu Sans Mono"));
+                f.setFamily(familyName(Family::Mono));
                 f.setPixelSize(std::max(1, int(std::lround(base.pixelSize() * 0.92))));
             }
             if (bold) f.setBold(true);
@@ -196,11 +168,11 @@ void Page::title(const QString& text, const QString& subtitle) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
     qreal y0 = y();
-    y0 += drawText(text, pageFont(Face::SerifBold, 2.1 * u_), QPointF(f.left(), y0), f.width(),
+    y0 += drawText(text, typeface(Face::SerifBold, 2.1 * u_), QPointF(f.left(), y0), f.width(),
                    Qt::AlignHCenter, pal.accent, 1.2);
     if (!subtitle.isEmpty()) {
         y0 += 0.2 * u_;
-        y0 += drawText(subtitle, pageFont(Face::SerifItalic, 1.15 * u_), QPointF(f.left(), y0), f.width(),
+        y0 += drawText(subtitle, typeface(Face::SerifItalic, 1.15 * u_), QPointF(f.left(), y0), f.width(),
                        Qt::AlignHCenter, pal.muted, 1.25);
     }
     y0 += 0.5 * u_;
@@ -220,7 +192,7 @@ void Page::heading(const QString& text) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
     qreal y0 = y() + (y() > f.top() + 1 ? 0.6 * u_ : 0);
-    y0 += drawText(text, pageFont(Face::SansBold, 1.3 * u_), QPointF(f.left(), y0), f.width(),
+    y0 += drawText(text, typeface(Face::SansBold, 1.3 * u_), QPointF(f.left(), y0), f.width(),
                    Qt::AlignLeft, pal.accent, 1.25);
     y0 += 0.15 * u_;
     if (!measuring()) {
@@ -236,21 +208,21 @@ void Page::heading(const QString& text) {
 void Page::subheading(const QString& text) {
     const QRectF f = frame();
     qreal y0 = y() + (y() > f.top() + 1 ? 0.3 * u_ : 0);
-    y0 += drawText(text, pageFont(Face::SansBold, 1.05 * u_), QPointF(f.left(), y0), f.width(),
+    y0 += drawText(text, typeface(Face::SansBold, 1.05 * u_), QPointF(f.left(), y0), f.width(),
                    Qt::AlignLeft, pagePalette().ink, 1.25);
     advance(y0 + 0.25 * u_);
 }
 
 void Page::paragraph(const QString& text, Qt::Alignment align, qreal scale) {
     const QRectF f = frame();
-    const qreal h = drawText(text, pageFont(Face::Serif, scale * u_), QPointF(f.left(), y()), f.width(),
+    const qreal h = drawText(text, typeface(Face::Serif, scale * u_), QPointF(f.left(), y()), f.width(),
                              align, pagePalette().ink, 1.38);
     advance(y() + h + 0.55 * u_);
 }
 
 void Page::caption(const QString& text, Qt::Alignment align, qreal scale, const QColor& color) {
     const QRectF f = frame();
-    const qreal h = drawText(text, pageFont(Face::Sans, scale * u_), QPointF(f.left(), y()), f.width(),
+    const qreal h = drawText(text, typeface(Face::Sans, scale * u_), QPointF(f.left(), y()), f.width(),
                              align, color.isValid() ? color : pagePalette().muted, 1.3);
     advance(y() + h + 0.4 * u_);
 }
@@ -260,14 +232,14 @@ void Page::bullets(const QStringList& items, bool numbered, qreal scale, Qt::Ali
     const QRectF f = frame();
     const qreal size = scale * u_;
     const qreal indent = (numbered ? 1.9 : 1.3) * size;
-    const QFont body = pageFont(Face::Serif, size);
+    const QFont body = typeface(Face::Serif, size);
     qreal y0 = y();
     for (int i = 0; i < items.size(); ++i) {
         if (!measuring()) {
             QPainter& p = *painter_;
             p.save();
             if (numbered) {
-                drawText(QString::number(i + 1) + QLatin1Char('.'), pageFont(Face::SansBold, 0.95 * size),
+                drawText(QString::number(i + 1) + QLatin1Char('.'), typeface(Face::SansBold, 0.95 * size),
                          QPointF(f.left(), y0 + 0.03 * size), indent - 0.4 * size, Qt::AlignRight, pal.accent, 1.38 / 0.95);
             } else {
                 p.setPen(Qt::NoPen);
@@ -291,9 +263,9 @@ void Page::definitions(const std::vector<std::pair<QString, QString>>& items, qr
     const qreal termW = termWidthEm * u_;
     qreal y0 = y();
     for (const auto& [term, text] : items) {
-        const qreal h1 = drawText(term, pageFont(Face::SansBold, 0.92 * size), QPointF(f.left(), y0 + 0.06 * size),
+        const qreal h1 = drawText(term, typeface(Face::SansBold, 0.92 * size), QPointF(f.left(), y0 + 0.06 * size),
                                   termW - 0.6 * u_, Qt::AlignLeft, pal.accent, 1.38 / 0.92);
-        const qreal h2 = drawText(text, pageFont(Face::Serif, size), QPointF(f.left() + termW, y0), f.width() - termW,
+        const qreal h2 = drawText(text, typeface(Face::Serif, size), QPointF(f.left() + termW, y0), f.width() - termW,
                                   align, pal.ink, 1.38);
         y0 += std::max(h1, h2) + 0.3 * size;
     }
@@ -303,13 +275,13 @@ void Page::definitions(const std::vector<std::pair<QString, QString>>& items, qr
 void Page::formula(const QString& text, const QString& label, bool mono, qreal scale) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
-    const QFont font = pageFont(mono ? Face::Mono : Face::SerifItalic, scale * u_);
+    const QFont font = typeface(mono ? Face::Mono : Face::SerifItalic, scale * u_);
     const qreal y0 = y() + 0.15 * u_;
     const qreal labelW = label.isEmpty() ? 0 : 3.5 * u_;
     const qreal h = drawText(text, font, QPointF(f.left() + labelW, y0), f.width() - 2 * labelW, Qt::AlignHCenter,
                              pal.ink, 1.35);
     if (!label.isEmpty())
-        drawText(label, pageFont(Face::Serif, u_), QPointF(f.right() - labelW, y0 + (h - 1.35 * scale * u_) / 2 + 0.1 * u_),
+        drawText(label, typeface(Face::Serif, u_), QPointF(f.right() - labelW, y0 + (h - 1.35 * scale * u_) / 2 + 0.1 * u_),
                  labelW, Qt::AlignRight, pal.muted, 1.35);
     advance(y0 + h + 0.6 * u_);
 }
@@ -330,9 +302,9 @@ void Page::table(const PageTable& t) {
 
     const qreal size = t.fontScale * u_;
     const qreal padX = 0.45 * size, padY = 0.28 * size;
-    const QFont headFont = pageFont(Face::SansBold, 0.95 * size);
-    const QFont cellFont = pageFont(Face::Sans, size);
-    const QFont monoFont = pageFont(Face::Mono, size);
+    const QFont headFont = typeface(Face::SansBold, 0.95 * size);
+    const QFont cellFont = typeface(Face::Sans, size);
+    const QFont monoFont = typeface(Face::Mono, size);
     auto alignOf = [&](int c) { return c < int(t.align.size()) ? t.align[c] : Qt::Alignment(Qt::AlignLeft); };
 
     auto rowHeight = [&](const QStringList& cells, const QFont& font, bool first) {
@@ -393,7 +365,7 @@ void Page::table(const PageTable& t) {
     }
     y0 += 0.3 * u_;
     if (!t.caption.isEmpty())
-        y0 += drawText(t.caption, pageFont(Face::SansItalic, 0.8 * u_), QPointF(xs.front(), y0), total, Qt::AlignLeft,
+        y0 += drawText(t.caption, typeface(Face::SansItalic, 0.8 * u_), QPointF(xs.front(), y0), total, Qt::AlignLeft,
                        pal.muted, 1.3) + 0.1 * u_;
     advance(y0 + 0.5 * u_);
 }
@@ -404,10 +376,10 @@ void Page::note(const QString& heading, const QString& text, BoxStyle style, Qt:
             const QRectF f = frame();
             qreal y0 = y();
             if (!heading.isEmpty())
-                y0 += drawText(heading, pageFont(Face::SansBold, u_), QPointF(f.left(), y0), f.width(), Qt::AlignLeft,
+                y0 += drawText(heading, typeface(Face::SansBold, u_), QPointF(f.left(), y0), f.width(), Qt::AlignLeft,
                                style == BoxStyle::Note ? pagePalette().accent2 : pagePalette().accent, 1.3) +
                       0.2 * u_;
-            y0 += drawText(text, pageFont(Face::Serif, 0.95 * u_), QPointF(f.left(), y0), f.width(), align,
+            y0 += drawText(text, typeface(Face::Serif, 0.95 * u_), QPointF(f.left(), y0), f.width(), align,
                            pagePalette().ink, 1.38);
             advance(y0);
         },
@@ -515,7 +487,7 @@ void Page::footer(const QString& left, const QString& right) {
     p.setPen(QPen(pal.rule, std::max(1.0, 0.05 * u_)));
     p.drawLine(QPointF(x0, lineY), QPointF(x1, lineY));
     p.restore();
-    const QFont font = pageFont(Face::Sans, 0.72 * u_);
+    const QFont font = typeface(Face::Sans, 0.72 * u_);
     drawText(left, font, QPointF(x0, lineY + 0.2 * u_), (x1 - x0) * 0.65, Qt::AlignLeft, pal.muted, 1.2);
     if (!right.isEmpty())
         drawText(right, font, QPointF(x0 + (x1 - x0) * 0.35, lineY + 0.2 * u_), (x1 - x0) * 0.65, Qt::AlignRight,

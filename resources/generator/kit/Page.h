@@ -28,6 +28,8 @@
 // Threads: a Page owns its image and painter; separate Pages may be drawn in parallel.
 
 #include "kit/Output.h"
+#include "kit/Palette.h"
+#include "kit/Typography.h"
 
 #include <QColor>
 #include <QFont>
@@ -41,26 +43,6 @@
 #include <vector>
 
 namespace zuvgen {
-
-// The restrained colours every page shares.
-struct PagePalette {
-    QColor paper{0xFF, 0xFF, 0xFF};       // page background (unless transparent)
-    QColor ink{0x1E, 0x22, 0x28};         // body text
-    QColor muted{0x5C, 0x64, 0x70};       // captions, footers, secondary text
-    QColor accent{0x1C, 0x4A, 0x7E};      // titles, headings, rules (deep blue)
-    QColor accent2{0x8E, 0x2C, 0x24};     // emphasis, highlights (brick red)
-    QColor rule{0xB9, 0xC0, 0xC9};        // thin grid lines
-    QColor headerFill{0xDF, 0xE7, 0xF1};  // table headers
-    QColor zebra{0xF3, 0xF6, 0xF9};       // every other table row
-    QColor noteFill{0xF6, 0xF1, 0xE4};    // notes and boxes (warm paper)
-    QColor noteBorder{0xC9, 0xB2, 0x7C};
-    QColor highlightFill{0xFB, 0xE9, 0xD0};  // highlighted table rows / cells
-};
-const PagePalette& pagePalette();
-
-// Font faces, all DejaVu (Debian), sized in pixels.
-enum class Face { Sans, SansBold, SansItalic, Serif, SerifBold, SerifItalic, Mono, MonoBold };
-QFont pageFont(Face face, qreal pixelSize);
 
 // A table: headers (may be empty for none), rows of cells, relative column widths.
 struct PageTable {

@@ -1,5 +1,7 @@
 #include "kit/SheetCanvas.h"
 
+#include "kit/Typography.h"
+
 #include <QBrush>
 #include <QColor>
 #include <cmath>
@@ -35,10 +37,8 @@ QRect SheetCanvas::interior(int col, int row, int span, int rows) const {
 }
 
 QFont SheetCanvas::font(const CellStyle& style) const {
-    QFont f(style.serif ? serifFamily() : sansFamily());
-    f.setPixelSize(style.pixelSize);
-    f.setBold(style.bold);
-    f.setItalic(style.italic);
+    QFont f = typeface(style.serif ? Family::Serif : Family::Sans, style.pixelSize, style.bold, style.italic,
+                       Hinting::Hinted);
     if (style.condensed) f.setStretch(QFont::Condensed);
     return f;
 }

@@ -8,6 +8,7 @@
 // one-pixel lines on exactly these coordinates; a cell's own paint stays inside them.
 
 #include "kit/Output.h"
+#include "kit/Palette.h"
 
 #include <QFont>
 #include <QImage>
@@ -18,26 +19,6 @@
 #include <vector>
 
 namespace zuvgen {
-
-// The restrained palette of the dated sheets.
-namespace sheetpalette {
-constexpr QRgb paper = 0xFFFFFFFF;
-constexpr QRgb ink = 0xFF1F2328;          // day numbers, labels
-constexpr QRgb title = 0xFF22344A;        // titles and captions (dark slate)
-constexpr QRgb muted = 0xFF5B6673;        // week numbers, notes
-constexpr QRgb holiday = 0xFFB3261E;      // Saturdays and Sundays
-constexpr QRgb greyInk = 0xFFA9AFB6;      // days of a neighbouring year
-constexpr QRgb greyPaper = 0xFFF3F3F3;
-constexpr QRgb tint = 0xFFEFF3F8;         // every other month / group
-constexpr QRgb header = 0xFFDCE4EE;       // header and footer rows
-constexpr QRgb gridLine = 0xFF98A2AE;     // thin cell borders
-constexpr QRgb frameLine = 0xFF3E4C5C;    // table outlines and group separators
-constexpr QRgb monthLine = 0xFF5F6B79;    // boundaries between months inside a table
-constexpr QRgb extraPaper = 0xFFF8EBCF;   // extra days of a yuga
-constexpr QRgb extraInk = 0xFF6E4A0E;
-constexpr QRgb highlight = 0xFFE3EFD9;    // the sheet's own yuga in the block
-constexpr QRgb hatch = 0xFFC3C9D0;        // fillers
-}  // namespace sheetpalette
 
 struct CellStyle {
     QRgb paper = sheetpalette::paper;

@@ -117,9 +117,9 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
         if (column == 1) return QRectF(area.left() + labelW, top, nameW, ch);
         return QRectF(area.left() + labelW + nameW + (column - 2) * cw, top, cw, ch);
     };
-    const QFont small = pageFont(Face::Sans, 0.62 * u);
-    const QFont cellFont = pageFont(Face::Sans, 0.78 * u);
-    const QFont bold = pageFont(Face::SansBold, 0.78 * u);
+    const QFont small = typeface(Face::Sans, 0.62 * u);
+    const QFont cellFont = typeface(Face::Sans, 0.78 * u);
+    const QFont bold = typeface(Face::SansBold, 0.78 * u);
 
     // Grid numbers along the top and the left, in muted ink.
     p.setFont(small);
@@ -144,12 +144,12 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
         for (int w = 0; w < weeks; ++w) {
             const QDate day = firstMonday.addDays(7 * w + wd - 1);
             p.setFont(cellFont);
-            p.setPen(day.year() != year ? QColor(0xA9, 0xAF, 0xB8) : (wd == 7 ? pal.accent2 : pal.ink));
+            p.setPen(day.year() != year ? pal.neighbourDay : (wd == 7 ? pal.accent2 : pal.ink));
             p.drawText(cellRect(w + 2, wd), Qt::AlignCenter, QString::number(day.day()));
         }
     }
     // Month names over the column in which each month begins.
-    p.setFont(pageFont(Face::SansBold, 0.68 * u));
+    p.setFont(typeface(Face::SansBold, 0.68 * u));
     p.setPen(pal.accent);
     for (int m = 1; m <= 12; ++m) {
         const int column = ownWeekColumn(QDate(year, m, 1));
@@ -162,7 +162,7 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
     p.setPen(pal.muted);
     p.drawText(cellRect(1, 8).adjusted(0.3 * u, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, u"нед."_s);
     for (int w = 0; w < weeks; ++w) p.drawText(cellRect(w + 2, 8), Qt::AlignCenter, QString::number(w + 1));
-    p.setFont(pageFont(Face::SerifBold, 0.75 * u));
+    p.setFont(typeface(Face::SerifBold, 0.75 * u));
     p.setPen(pal.ink);
     const QRectF captionRow = cellRect(1, 9);
     p.drawText(QRectF(captionRow.left(), captionRow.top(), nameW + weeks * cw, ch), Qt::AlignCenter,
@@ -182,7 +182,7 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
 
     // The three marks, as the dated screen draws them.
     if (marked.year() == year && place.shownYear == year) {
-        p.setPen(QPen(QColor(0x1F, 0x5F, 0xD0), std::max(2.0, 0.14 * u)));
+        p.setPen(QPen(pal.markBlue, std::max(2.0, 0.14 * u)));
         p.setBrush(Qt::NoBrush);
         const int wd = marked.dayOfWeek();
         const qreal inset = 0.07 * u;
@@ -456,7 +456,7 @@ void drawLagChart(QPainter& p, const QRectF& area, qreal u) {
     auto px = [&](double year) { return plot.left() + (year - y0) / (y1 - y0) * plot.width(); };
     auto py = [&](double lag) { return plot.bottom() - (lag - lagMin) / (lagMax - lagMin) * plot.height(); };
 
-    p.setFont(pageFont(Face::Sans, 0.7 * u));
+    p.setFont(typeface(Face::Sans, 0.7 * u));
     p.setPen(QPen(pal.rule, std::max(1.0, 0.04 * u)));
     for (int lag = 0; lag <= 15; lag += 5) {
         p.drawLine(QPointF(plot.left(), py(lag)), QPointF(plot.right(), py(lag)));
@@ -498,12 +498,12 @@ void drawLagChart(QPainter& p, const QRectF& area, qreal u) {
         p.setBrush(pal.accent2);
         p.drawEllipse(at, 0.25 * u, 0.25 * u);
         p.setPen(pal.accent2);
-        p.setFont(pageFont(Face::SansBold, 0.72 * u));
+        p.setFont(typeface(Face::SansBold, 0.72 * u));
         p.drawText(QRectF(at.x() - 7.4 * u, at.y() - 1.5 * u, 7 * u, 1.2 * u), Qt::AlignRight | Qt::AlignVCenter,
                    u"%1: %2 сут"_s.arg(day.year).arg(lag));
     }
     p.setPen(pal.muted);
-    p.setFont(pageFont(Face::SansItalic, 0.7 * u));
+    p.setFont(typeface(Face::SansItalic, 0.7 * u));
     p.drawText(QRectF(plot.right() - plot.width() * 0.6, py(1.5) - 0.65 * u, plot.width() * 0.6 - 0.3 * u, 1.3 * u),
                Qt::AlignRight | Qt::AlignVCenter, u"разница юлианской и григорианской дат, сутки"_s);
 }
@@ -689,10 +689,10 @@ void drawYearCalendar(QPainter& p, const QRectF& area, int year, qreal u) {
     const qreal cw = mw / 7, ch = mh / 8;  // name, weekday header, six weeks
     for (int m = 1; m <= 12; ++m) {
         const QRectF box(area.left() + ((m - 1) % perRow) * (mw + gapX), area.top() + ((m - 1) / perRow) * (mh + gapY), mw, mh);
-        p.setFont(pageFont(Face::SansBold, 0.72 * u));
+        p.setFont(typeface(Face::SansBold, 0.72 * u));
         p.setPen(pal.accent);
         p.drawText(QRectF(box.left(), box.top(), mw, ch), Qt::AlignCenter, monthNominative(m));
-        p.setFont(pageFont(Face::Sans, 0.56 * u));
+        p.setFont(typeface(Face::Sans, 0.56 * u));
         for (int wd = 1; wd <= 7; ++wd) {
             p.setPen(wd == 7 ? pal.accent2 : pal.muted);
             p.drawText(QRectF(box.left() + (wd - 1) * cw, box.top() + ch, cw, ch), Qt::AlignCenter, weekdayShort(wd));
@@ -700,7 +700,7 @@ void drawYearCalendar(QPainter& p, const QRectF& area, int year, qreal u) {
         p.setPen(QPen(pal.rule, std::max(1.0, 0.04 * u)));
         p.drawLine(QPointF(box.left(), box.top() + 2 * ch), QPointF(box.right(), box.top() + 2 * ch));
         const QDate first(year, m, 1);
-        p.setFont(pageFont(Face::Sans, 0.62 * u));
+        p.setFont(typeface(Face::Sans, 0.62 * u));
         for (int d = 1; d <= first.daysInMonth(); ++d) {
             const QDate day(year, m, d);
             const int cell = first.dayOfWeek() - 1 + d - 1;
@@ -799,7 +799,7 @@ void drawBadge(QPainter& p, const QPointF& at, int n, qreal u) {
     p.setPen(QPen(Qt::white, std::max(1.5, 0.07 * u)));
     p.setBrush(pagePalette().accent2);
     p.drawEllipse(at, br, br);
-    p.setFont(pageFont(Face::SansBold, 0.62 * u));
+    p.setFont(typeface(Face::SansBold, 0.62 * u));
     p.drawText(QRectF(at.x() - br, at.y() - br, 2 * br, 2 * br), Qt::AlignCenter, QString::number(n));
     p.restore();
 }
@@ -819,7 +819,7 @@ void drawWindowPlan(QPainter& p, const QRectF& win, qreal u) {
     p.setPen(QPen(pal.ink, line));
     p.setBrush(Qt::white);
     p.drawRect(win);
-    p.setBrush(QColor(0x2B, 0x33, 0x40));
+    p.setBrush(pal.menuGround);
     p.drawRect(left);
     p.setBrush(pal.headerFill);
     p.drawRect(right);
@@ -834,18 +834,18 @@ void drawWindowPlan(QPainter& p, const QRectF& win, qreal u) {
         p.drawRect(c);
     }
     p.setPen(pal.ink);
-    p.setFont(pageFont(Face::SansBold, 0.4 * u));
+    p.setFont(typeface(Face::SansBold, 0.4 * u));
     p.drawText(top.adjusted(band, 0, -band, 0), Qt::AlignCenter, u"КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"_s);
     p.drawText(bottom.adjusted(band, 0, -band, 0), Qt::AlignCenter, u"ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"_s);
 
     // The section menu with its labels at their heights.
     p.setPen(Qt::white);
-    p.setFont(pageFont(Face::SansBold, 0.7 * u));
+    p.setFont(typeface(Face::SansBold, 0.7 * u));
     p.drawText(QRectF(left.left(), left.top() + left.height() * 0.07, leftW, u), Qt::AlignCenter, u"ЗУВ"_s);
     const char* const entries[] = {"главная", "календарология", "календария", "календарь", "контакт", "контроль", "комментарии"};
     const qreal factors[] = {0.42, 0.50, 0.58, 0.67, 0.76, 0.86, 0.94};
     for (int i = 0; i < 7; ++i) {
-        p.setFont(pageFont(Face::SansBold, (i == 0 ? 0.5 : 0.4) * u));
+        p.setFont(typeface(Face::SansBold, (i == 0 ? 0.5 : 0.4) * u));
         p.drawText(QRectF(left.left(), left.top() + left.height() * factors[i] - 0.4 * u, leftW, 0.8 * u), Qt::AlignCenter,
                    QString::fromUtf8(entries[i]));
     }
@@ -879,7 +879,7 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
     p.setPen(QPen(pal.muted, line));
     p.setBrush(Qt::white);
     p.drawRect(menu);
-    p.setFont(pageFont(Face::Sans, 0.7 * u));
+    p.setFont(typeface(Face::Sans, 0.7 * u));
     const QString items[3] = {u"увеличить"_s, u"уменьшить"_s, u"датировать"_s};
     for (int i = 0; i < 3; ++i) {
         const QRectF r(menu.left() + 0.2 * u, menu.top() + 0.2 * u + i * 1.15 * u, menu.width() - 0.4 * u, 1.15 * u);
@@ -897,9 +897,9 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
     p.drawRect(cal);
     const qreal cw = cal.width() / 7, ch = cal.height() / 8;
     p.setPen(pal.accent);
-    p.setFont(pageFont(Face::SansBold, 0.62 * u));
+    p.setFont(typeface(Face::SansBold, 0.62 * u));
     p.drawText(QRectF(cal.left(), cal.top(), cal.width(), ch), Qt::AlignCenter, u"%1 %2"_s.arg(monthNominative(3)).arg(2005));
-    p.setFont(pageFont(Face::Sans, 0.52 * u));
+    p.setFont(typeface(Face::Sans, 0.52 * u));
     for (int wd = 1; wd <= 7; ++wd) {
         p.setPen(wd >= 6 ? pal.accent2 : pal.muted);
         p.drawText(QRectF(cal.left() + (wd - 1) * cw, cal.top() + ch, cw, ch), Qt::AlignCenter, weekdayShort(wd));
@@ -920,19 +920,19 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
     // The mark in its three colours, one per second.
     const qreal side = 1.5 * u;
     const qreal y = cal.bottom() + 1.0 * u;
-    const QColor colours[3] = {Qt::white, QColor(0x1F, 0x5F, 0xD0), QColor(0xD0, 0x22, 0x22)};
+    const QColor colours[3] = {Qt::white, pal.markBlue, pal.markRed};
     for (int i = 0; i < 3; ++i) {
         const QRectF r(area.left() + 1.4 * u + i * (side + 1.6 * u), y, side, side);
-        p.fillRect(r, QColor(0x9A, 0xA3, 0xAF));
+        p.fillRect(r, pal.markGround);
         p.setPen(QPen(colours[i], 0.16 * u));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0.12 * u, 0.12 * u, -0.12 * u, -0.12 * u));
         p.setPen(Qt::white);
-        p.setFont(pageFont(Face::SansBold, 0.6 * u));
+        p.setFont(typeface(Face::SansBold, 0.6 * u));
         p.drawText(r, Qt::AlignCenter, u"15"_s);
         if (i < 2) {
             p.setPen(pal.muted);
-            p.setFont(pageFont(Face::Sans, 0.9 * u));
+            p.setFont(typeface(Face::Sans, 0.9 * u));
             p.drawText(QRectF(r.right(), y, 1.6 * u, side), Qt::AlignCenter, u"→"_s);
         }
     }
@@ -1028,7 +1028,7 @@ void drawPatentPage(const Context& ctx) {
                        QPointF(c.x() + r1 * std::sin(a), c.y() - r1 * std::cos(a)));
         }
         p.setPen(pal.accent);
-        p.setFont(pageFont(Face::SerifBold, 1.35 * u));
+        p.setFont(typeface(Face::SerifBold, 1.35 * u));
         p.drawText(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), Qt::AlignCenter, u"ЗУВ"_s);
     });
     page.paragraph(u"**ЗУВСКАЯ КАЛЕНДАРНАЯ СИСТЕМА**"_s, Qt::AlignHCenter, 1.0);

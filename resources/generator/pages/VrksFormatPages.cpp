@@ -36,22 +36,22 @@ void drawMonthGrid(QPainter& p, const QRectF& area, qreal u) {
     p.fillRect(QRectF(x0, y0, cw * cols, ch), pal.headerFill);
     for (int w = 1; w <= 7; ++w) {
         const QRectF cell(x0 + w * cw, y0, cw, ch);
-        p.setFont(pageFont(Face::SansBold, 0.8 * u));
+        p.setFont(typeface(Face::SansBold, 0.8 * u));
         p.setPen(w >= 6 ? pal.accent2 : pal.accent);
         p.drawText(cell, Qt::AlignCenter, weekdayShort(w));
     }
-    p.setFont(pageFont(Face::SansBold, 0.7 * u));
+    p.setFont(typeface(Face::SansBold, 0.7 * u));
     p.setPen(pal.accent);
     p.drawText(QRectF(x0, y0, cw, ch), Qt::AlignCenter, QStringLiteral("нед."));
     for (int week = 1; week <= 4; ++week) {
         const qreal y = y0 + week * ch;
         if (week % 2 == 0) p.fillRect(QRectF(x0, y, cw * cols, ch), pal.zebra);
-        p.setFont(pageFont(Face::Sans, 0.8 * u));
+        p.setFont(typeface(Face::Sans, 0.8 * u));
         p.setPen(pal.muted);
         p.drawText(QRectF(x0, y, cw, ch), Qt::AlignCenter, QString::number(week));
         for (int w = 1; w <= 7; ++w) {
             const int day = (week - 1) * 7 + w;
-            p.setFont(pageFont(Face::Serif, 0.95 * u));
+            p.setFont(typeface(Face::Serif, 0.95 * u));
             p.setPen(w >= 6 ? pal.accent2 : pal.ink);
             p.drawText(QRectF(x0 + w * cw, y, cw, ch), Qt::AlignCenter, QString::number(day));
         }

@@ -18,20 +18,11 @@ QString vrksFooterLeft(const QString& section) {
 
 QString projectFooterRight() { return QStringLiteral("Календарный проект «Оривант»"); }
 
-QString keepTogether(QString text) {
-    const QChar nbsp(0x00A0);
-    for (const char* op : {"−", "+", "=", "·", "div", "mod", "…"}) {
-        const QString bare = QString::fromUtf8(op);
-        text.replace(QLatin1Char(' ') + bare + QLatin1Char(' '), nbsp + bare + nbsp);
-    }
-    return text;
-}
-
 void termDefinitions(Page& page, const std::vector<std::pair<QString, QString>>& items, qreal scale) {
     const PagePalette& pal = pagePalette();
     const qreal u = page.u();
-    const QFont termFont = pageFont(Face::SansBold, 0.92 * scale * u);
-    const QFont textFont = pageFont(Face::Serif, scale * u);
+    const QFont termFont = typeface(Face::SansBold, 0.92 * scale * u);
+    const QFont textFont = typeface(Face::Serif, scale * u);
     const QFontMetricsF metrics(termFont);
     qreal termW = 0;
     for (const auto& item : items) {
@@ -56,12 +47,12 @@ void raggedBullets(Page& page, const QStringList& items, qreal scale, bool numbe
     const PagePalette& pal = pagePalette();
     const qreal size = scale * page.u();
     const qreal indent = (numbered ? 1.9 : 1.3) * size;
-    const QFont body = pageFont(Face::Serif, size);
+    const QFont body = typeface(Face::Serif, size);
     const QRectF f = page.frame();
     qreal y = page.y();
     for (int i = 0; i < items.size(); ++i) {
         if (numbered) {
-            page.drawText(QString::number(i + 1) + QLatin1Char('.'), pageFont(Face::SansBold, 0.95 * size),
+            page.drawText(QString::number(i + 1) + QLatin1Char('.'), typeface(Face::SansBold, 0.95 * size),
                           QPointF(f.left(), y + 0.03 * size), indent - 0.4 * size, Qt::AlignRight, pal.accent,
                           1.38 / 0.95);
         } else if (!page.measuring()) {
@@ -87,10 +78,10 @@ void raggedNote(Page& page, const QString& heading, const QString& text, BoxStyl
             const qreal u = page.u();
             qreal y = page.y();
             if (!heading.isEmpty())
-                y += page.drawText(heading, pageFont(Face::SansBold, u), QPointF(f.left(), y), f.width(), Qt::AlignLeft,
+                y += page.drawText(heading, typeface(Face::SansBold, u), QPointF(f.left(), y), f.width(), Qt::AlignLeft,
                                    style == BoxStyle::Note ? pal.accent2 : pal.accent, 1.3) +
                      0.2 * u;
-            y += page.drawText(keepTogether(text), pageFont(Face::Serif, 0.95 * u), QPointF(f.left(), y), f.width(),
+            y += page.drawText(keepTogether(text), typeface(Face::Serif, 0.95 * u), QPointF(f.left(), y), f.width(),
                                Qt::AlignLeft, pal.ink, 1.38);
             page.setY(y);
         },
@@ -105,8 +96,8 @@ void drawYugaStrip(QPainter& p, const QRectF& area, qreal u) {
     const qreal barH = 2.4 * u;
     const qreal scale = area.width() / total;
     const QColor fills[] = {pal.headerFill, pal.zebra, pal.headerFill, pal.zebra};
-    QFont label = pageFont(Face::SansBold, 0.85 * u);
-    QFont small = pageFont(Face::Sans, 0.78 * u);
+    QFont label = typeface(Face::SansBold, 0.85 * u);
+    QFont small = typeface(Face::Sans, 0.78 * u);
     for (int y = 1; y <= 5; ++y) {
         const bool extra = y == 5;
         const int first = extra ? 1457 : vrks::dayOfYugaFrom(y, 1);

@@ -31,10 +31,6 @@ void drawVrksDescriptionPage(const Context& ctx);    // ANONS_VRKS
 // ragged-right, so that formulas and notations keep their natural spacing.
 void termDefinitions(Page& page, const std::vector<std::pair<QString, QString>>& items, qreal scale = 1.0);
 
-// Binds the operands of short formulas ("(Д − 1) mod 7 + 1") with no-break spaces, so that a
-// line never breaks inside one.
-QString keepTogether(QString text);
-
 // A bulleted or numbered list set ragged-right: items with formulas must not be justified,
 // or the spaces inside the formulas stretch.
 void raggedBullets(Page& page, const QStringList& items, qreal scale = 1.0, bool numbered = false);

@@ -119,7 +119,7 @@ void drawDriftChart(QPainter& p, const QRectF& area, qreal u) {
     auto Y = [&](double y) { return plot.top() + (yMax - y) / (yMax - yMin) * plot.height(); };
 
     // Grid and axes.
-    p.setFont(pageFont(Face::Sans, 0.75 * u));
+    p.setFont(typeface(Face::Sans, 0.75 * u));
     for (int d = int(std::ceil(yMin)); d <= int(yMax); ++d) {
         p.setPen(QPen(d == 0 ? pal.muted : pal.rule, std::max(1.0, (d == 0 ? 0.07 : 0.04) * u)));
         p.drawLine(QPointF(plot.left(), Y(d)), QPointF(plot.right(), Y(d)));
@@ -147,7 +147,7 @@ void drawDriftChart(QPainter& p, const QRectF& area, qreal u) {
                       QPointF(X(fractionalYear(y512.end.addDays(1))), plot.bottom())),
                pal.highlightFill);
     p.setPen(pal.accent2);
-    p.setFont(pageFont(Face::SansBold, 0.75 * u));
+    p.setFont(typeface(Face::SansBold, 0.75 * u));
     p.drawText(QRectF(X(fractionalYear(y512.start)) - 6 * u, plot.top() + 0.2 * u, 5.7 * u, 1.2 * u),
                Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("юга 512"));
 
@@ -174,7 +174,7 @@ void drawDriftChart(QPainter& p, const QRectF& area, qreal u) {
     p.setPen(QPen(pal.rule, std::max(1.0, 0.04 * u)));
     p.setBrush(QColor(255, 255, 255, 235));
     p.drawRect(legend);
-    p.setFont(pageFont(Face::Sans, 0.8 * u));
+    p.setFont(typeface(Face::Sans, 0.8 * u));
     const struct {
         QColor color;
         QString text;
@@ -336,8 +336,8 @@ void drawEasterTable(QPainter& p, const QRectF& area, qreal u, const std::vector
 
     // Header.
     p.fillRect(QRectF(left, top, area.width(), 3 * headH), pal.headerFill);
-    const QFont head = pageFont(Face::SansBold, 0.78 * u);
-    const QFont sub = pageFont(Face::Sans, 0.72 * u);
+    const QFont head = typeface(Face::SansBold, 0.78 * u);
+    const QFont sub = typeface(Face::Sans, 0.72 * u);
     p.setPen(pal.accent);
     p.setFont(head);
     p.drawText(QRectF(colX(0), top, colX(1) - colX(0), 3 * headH), Qt::AlignCenter, QStringLiteral("Юга"));
@@ -358,8 +358,8 @@ void drawEasterTable(QPainter& p, const QRectF& area, qreal u, const std::vector
     }
 
     // Body.
-    const QFont cell = pageFont(Face::Sans, 0.8 * u);
-    const QFont cellBold = pageFont(Face::SansBold, 0.8 * u);
+    const QFont cell = typeface(Face::Sans, 0.8 * u);
+    const QFont cellBold = typeface(Face::SansBold, 0.8 * u);
     for (size_t r = 0; r < rows.size(); ++r) {
         const EasterRow& row = rows[r];
         const qreal y = bodyTop + r * rowH;
