@@ -11,8 +11,6 @@ qint64 floorDiv(qint64 a, qint64 b) {
     return q;
 }
 
-QString pad(qint64 value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
-
 }  // namespace
 
 bool isGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -88,19 +86,15 @@ double meanYearJulian() { return (3 * 365 + 366) / 4.0; }
 double yearsPerDayOfDrift(double meanYear) { return 1.0 / (meanYear - kMeanTropicalYear); }
 
 QString isoExtended(const QDate& date) {
-    return QStringLiteral("%1-%2-%3").arg(pad(date.year(), 4), pad(date.month(), 2), pad(date.day(), 2));
+    return QStringLiteral("%1-%2-%3").arg(padded(date.year(), 4), padded(date.month(), 2), padded(date.day(), 2));
 }
-QString isoBasic(const QDate& date) { return pad(date.year(), 4) + pad(date.month(), 2) + pad(date.day(), 2); }
-QString isoOrdinal(const QDate& date) { return QStringLiteral("%1-%2").arg(pad(date.year(), 4), pad(date.dayOfYear(), 3)); }
+QString isoBasic(const QDate& date) { return padded(date.year(), 4) + padded(date.month(), 2) + padded(date.day(), 2); }
+QString isoOrdinal(const QDate& date) { return QStringLiteral("%1-%2").arg(padded(date.year(), 4), padded(date.dayOfYear(), 3)); }
 QString isoWeekDate(const QDate& date) {
     int weekYear = 0;
     const int week = date.weekNumber(&weekYear);
-    return QStringLiteral("%1-W%2-%3").arg(pad(weekYear, 4), pad(week, 2)).arg(date.dayOfWeek());
+    return QStringLiteral("%1-W%2-%3").arg(padded(weekYear, 4), padded(week, 2)).arg(date.dayOfWeek());
 }
-QString dotted(const QDate& date) {
-    return QStringLiteral("%1.%2.%3").arg(pad(date.day(), 2), pad(date.month(), 2), pad(date.year(), 4));
-}
-
 int sheetFirstYear(int year) { return 2001 + 4 * int(floorDiv(year - 2001, 4)); }
 
 int ownWeekColumn(const QDate& date) {
@@ -131,28 +125,6 @@ SheetPlace sheetPlace(const QDate& date) {
     p.row = 2 + date.dayOfWeek() + 11 * p.band;
     p.weekRow = 10 + 11 * p.band;
     return p;
-}
-
-QString monthGenitive(int month) {
-    static const char* const names[] = {"января", "февраля", "марта", "апреля", "мая", "июня",
-                                        "июля", "августа", "сентября", "октября", "ноября", "декабря"};
-    return QString::fromUtf8(names[(month - 1) % 12]);
-}
-QString monthNominative(int month) {
-    static const char* const names[] = {"январь", "февраль", "март", "апрель", "май", "июнь",
-                                        "июль", "август", "сентябрь", "октябрь", "ноябрь", "декабрь"};
-    return QString::fromUtf8(names[(month - 1) % 12]);
-}
-QString weekdayName(int isoWeekday) {
-    static const char* const names[] = {"понедельник", "вторник", "среда", "четверг", "пятница", "суббота", "воскресенье"};
-    return QString::fromUtf8(names[(isoWeekday - 1) % 7]);
-}
-QString weekdayShort(int isoWeekday) {
-    static const char* const names[] = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"};
-    return QString::fromUtf8(names[(isoWeekday - 1) % 7]);
-}
-QString longRussianDate(const QDate& date) {
-    return QStringLiteral("%1 %2 %3 г.").arg(date.day()).arg(monthGenitive(date.month())).arg(date.year());
 }
 
 }  // namespace zuvgen::greg

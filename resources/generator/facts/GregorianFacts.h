@@ -6,6 +6,8 @@
 // Years use astronomical numbering (1 BC = year 0, 2 BC = −1). A "day number" (JDN) is the
 // integer Julian day of a civil day: the Julian day that begins at noon of that day.
 
+#include "kit/Formatting.h"
+
 #include <QDate>
 #include <QString>
 
@@ -65,8 +67,8 @@ QString isoExtended(const QDate& date);
 QString isoBasic(const QDate& date);
 QString isoOrdinal(const QDate& date);
 QString isoWeekDate(const QDate& date);
-// The program's own form dd.mm.yyyy.
-QString dotted(const QDate& date);
+// The program's own form dd.mm.yyyy, as every picture writes it.
+using zuvgen::dotted;
 
 // Four-year sheets: the sheet named after year S holds S … S + 3, one band per year.
 int sheetFirstYear(int year);  // 2001 + 4 · ((year − 2001) div 4), for year ≥ 2001
@@ -90,12 +92,5 @@ struct SheetPlace {
     bool nextYearsBand = false;
 };
 SheetPlace sheetPlace(const QDate& date);
-
-// Russian names.
-QString monthGenitive(int month);       // "января"
-QString monthNominative(int month);     // "январь"
-QString weekdayName(int isoWeekday);    // "понедельник"
-QString weekdayShort(int isoWeekday);   // "пн"
-QString longRussianDate(const QDate& date);  // "15 марта 2005 г."
 
 }  // namespace zuvgen::greg

@@ -1,6 +1,7 @@
 #include "facts/VrksFacts.h"
 
 #include "DayTable.h"
+#include "kit/Formatting.h"
 
 #include <cmath>
 
@@ -18,16 +19,12 @@ std::optional<VrksDay> vrksDayOf(const QStringList& dayTableLines, const QDate& 
     return day;
 }
 
-namespace {
-
-QString padded(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
-
-}  // namespace
+QString dayMonthNotation(const VrksDay& day) { return dayMonth(day.dayOfMonth(), day.month()); }
 
 QString annualNotation(const VrksDay& day) {
     if (day.isExtra())
         return QStringLiteral("Д%1.%2").arg(day.extraDay()).arg(day.yearNumber());
-    return QStringLiteral("%1.%2.%3").arg(padded(day.dayOfMonth(), 2), padded(day.month(), 2)).arg(day.yearNumber());
+    return QStringLiteral("%1.%2").arg(dayMonthNotation(day)).arg(day.yearNumber());
 }
 
 QString ordinalNotation(const VrksDay& day) {
@@ -48,17 +45,6 @@ int dayOfYugaFrom(int yearOfYuga, int dayOfYear) { return 364 * (yearOfYuga - 1)
 int yearOfYugaOf(int dayOfYuga) { return std::min(4, (dayOfYuga - 1) / 364 + 1); }
 
 int dayOfYearOf(int dayOfYuga) { return dayOfYuga - 364 * (yearOfYugaOf(dayOfYuga) - 1); }
-
-QString weekdayName(int weekday) {
-    static const char* const names[] = {"понедельник", "вторник", "среда", "четверг",
-                                        "пятница", "суббота", "воскресенье"};
-    return weekday >= 1 && weekday <= 7 ? QString::fromUtf8(names[weekday - 1]) : QString();
-}
-
-QString weekdayShort(int weekday) {
-    static const char* const names[] = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"};
-    return weekday >= 1 && weekday <= 7 ? QString::fromUtf8(names[weekday - 1]) : QString();
-}
 
 YugaSpan yugaSpan(int yuga) {
     YugaSpan span;
@@ -93,13 +79,6 @@ QDate westernEaster(int year) {
     const int m = (a + 11 * h + 22 * l) / 451;
     const int n = h + l - 7 * m + 114;
     return QDate(year, n / 31, n % 31 + 1);
-}
-
-qint64 julianCalendarJd(int year, int month, int day) {
-    const int a = (14 - month) / 12;
-    const qint64 y = qint64(year) + 4800 - a;
-    const int m = month + 12 * a - 3;
-    return day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
 }
 
 QDate orthodoxEaster(int year) {
@@ -157,14 +136,6 @@ std::vector<DriftPoint> gregorianYearStartDrift() {
         points.push_back({double(year), double(origin.daysTo(jan1)) - (year - 1921) * kTropicalYear});
     }
     return points;
-}
-
-QString decimal(double value, int decimals) {
-    QString text = QString::number(std::fabs(value), 'f', decimals);
-    text.replace(QLatin1Char('.'), QLatin1Char(','));
-    const bool zero = text.count(QLatin1Char('0')) + text.count(QLatin1Char(',')) == text.size();
-    if (value < 0 && !zero) text.prepend(QChar(0x2212));
-    return text;
 }
 
 }  // namespace zuvgen::vrks

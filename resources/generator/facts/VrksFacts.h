@@ -3,6 +3,8 @@
 // and written in the VRKS notations, the chronology of the yugas, the two Easter computations
 // and the mean years of the calendars. Plain functions over Qt value types, no drawing.
 
+#include "facts/GregorianFacts.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,8 @@ struct VrksDay {
 // The VRKS day of a Gregorian date, read from the loaded day table; nullopt outside it.
 std::optional<VrksDay> vrksDayOf(const QStringList& dayTableLines, const QDate& date);
 
+// Day and month of a day of the 13 months: "ЧЧ.ММ", as in the annual format without the year.
+QString dayMonthNotation(const VrksDay& day);
 // Annual format: "ДД.ММ.ГГГГ" with the month 01 … 13 and the VRKS year number; an extra day
 // is "Д1.ГГГГ" … "Д5.ГГГГ".
 QString annualNotation(const VrksDay& day);
@@ -52,10 +56,6 @@ QString yugaExpandedNotation(const VrksDay& day);
 int dayOfYugaFrom(int yearOfYuga, int dayOfYear);
 int yearOfYugaOf(int dayOfYuga);
 int dayOfYearOf(int dayOfYuga);
-
-// Russian weekday names in VRKS order, 1 = понедельник … 7 = воскресенье.
-QString weekdayName(int weekday);
-QString weekdayShort(int weekday);
 
 // ---- chronology ---------------------------------------------------------------------------
 
@@ -77,8 +77,8 @@ std::vector<YugaSpan> yugaChronology();  // yugas 481 … 513 in order
 QDate westernEaster(int year);
 // Orthodox (Julian computus) Easter Sunday of a year, converted to the Gregorian calendar.
 QDate orthodoxEaster(int year);
-// Julian day number of a date of the Julian calendar.
-qint64 julianCalendarJd(int year, int month, int day);
+// Julian day number of a date of the Julian calendar (the Gregorian pages' own conversion).
+inline qint64 julianCalendarJd(int year, int month, int day) { return greg::jdnFromJulian(year, month, day); }
 
 // ---- mean years ---------------------------------------------------------------------------
 
@@ -115,8 +115,5 @@ std::vector<DriftPoint> gregorianYearStartDrift();
 
 // Fractional year of a date (2000.0 = 1 January 2000 0 h).
 double fractionalYear(const QDate& date);
-
-// "1,0417" style: Russian decimal comma, fixed decimals, real minus sign.
-QString decimal(double value, int decimals);
 
 }  // namespace zuvgen::vrks

@@ -110,25 +110,4 @@ void drawSheetTitle(SheetCanvas& sheet, int col0, int col1, const QString& title
     sheet.record(col0, 0, col1 - col0, QStringLiteral("title"), title);
 }
 
-QString weekdayShortName(int weekday) {
-    static const char* const names[] = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"};
-    return QString::fromUtf8(names[(weekday - 1) % 7]);
-}
-
-QString romanNumeral(int n) {
-    static const char* const numerals[] = {"I",  "II",  "III", "IV",  "V",   "VI",  "VII",
-                                           "VIII", "IX", "X",   "XI",  "XII", "XIII"};
-    return QString::fromLatin1(numerals[n - 1]);
-}
-
-QString ordinal(int n) { return QString::number(n) + QStringLiteral("-й"); }
-
-QString pluralRu(int n, const char* one, const char* few, const char* many) {
-    const int lastTwo = n % 100, last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) return QString::fromUtf8(many);
-    if (last == 1) return QString::fromUtf8(one);
-    if (last >= 2 && last <= 4) return QString::fromUtf8(few);
-    return QString::fromUtf8(many);
-}
-
 }  // namespace zuvgen

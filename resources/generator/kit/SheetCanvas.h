@@ -97,13 +97,4 @@ void drawSheetTitle(SheetCanvas& sheet, int col0, int col1, const QString& title
 // Grid coordinate rounding shared with the markers: nearest integer, halves to even.
 int gridRound(double v);
 
-// Short Russian weekday names, 1 = Monday … 7 = Sunday.
-QString weekdayShortName(int weekday);
-// "I" … "XIII".
-QString romanNumeral(int n);
-// "1-й", "2-й" … (ordinal of a year within a yuga, a season and so on).
-QString ordinal(int n);
-// Russian noun form after a number: pluralRu(5, "день", "дня", "дней") → "дней".
-QString pluralRu(int n, const char* one, const char* few, const char* many);
-
 }  // namespace zuvgen

@@ -97,10 +97,10 @@ void drawVrksDescriptionPage(const Context& ctx) {
                       .arg(decimal(meanVrksYear(481, 512), 7)),
                   QStringLiteral("**Хронология**: юга n — годы ВРКС с 4n − 3 по 4n; юга %1 начинается %2, "
                                  "юга %3 кончается %4.")
-                      .arg(first.yuga).arg(gregorianText(first.start)).arg(last.yuga).arg(gregorianText(last.end)),
+                      .arg(first.yuga).arg(dotted(first.start)).arg(last.yuga).arg(dotted(last.end)),
                   QStringLiteral("**Запись**: ДД.ММ.ГГГГ (месяц 01–13) или ДДДД.ЮЮЮ (день юги): "
                                  "%1 — это %2, или %3.")
-                      .arg(gregorianText(sample->gregorian), annualNotation(*sample), yugaNotation(*sample))},
+                      .arg(dotted(sample->gregorian), annualNotation(*sample), yugaNotation(*sample))},
                  0.95);
          },
          [&] {

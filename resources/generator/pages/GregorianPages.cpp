@@ -3,6 +3,7 @@
 // sentences around them are ours.
 #include "kit/Output.h"
 #include "facts/GregorianFacts.h"
+#include "kit/Formatting.h"
 #include "kit/Page.h"
 
 #include <QDate>
@@ -19,34 +20,16 @@ namespace {
 const QString kSystemFooter = u"Григорианская календарная система"_s;
 const QString kProjectFooter = u"ЗУВ · календарный проект ОРИВАНТ"_s;
 
-// 2451545 → "2 451 545" (no-break spaces keep the groups together).
-QString grouped(qint64 value) {
-    QString digits = QString::number(std::llabs(value));
-    for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(i, QChar(0x00A0));
-    return value < 0 ? u"−"_s + digits : digits;
-}
-
-// Signed numbers with a real minus sign.
-QString signedNumber(qint64 value) { return value < 0 ? u"−"_s + QString::number(-value) : QString::number(value); }
-
-QString decimal(double value, int decimals) {
-    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), QLatin1Char(','));
-}
-
 // Astronomical year → "1582" or "4713 г. до н. э.".
 QString yearLabel(int year) { return year > 0 ? QString::number(year) : u"%1 г. до н. э."_s.arg(1 - year); }
 
-QString dottedYmd(const Ymd& d) {
-    return u"%1.%2.%3"_s.arg(d.day, 2, 10, QLatin1Char('0')).arg(d.month, 2, 10, QLatin1Char('0')).arg(d.year, 4, 10, QLatin1Char('0'));
-}
+QString dottedYmd(const Ymd& d) { return dotted(d.day, d.month, d.year); }
 
 QString longYmd(const Ymd& d) {
     return u"%1 %2 %3"_s.arg(d.day).arg(monthGenitive(d.month), d.year > 0 ? yearLabel(d.year) + u" г."_s : yearLabel(d.year));
 }
 
 QDate dateOf(qint64 jdn) { return QDate::fromJulianDay(jdn); }
-
-QString weekdayOf(const QDate& d) { return weekdayName(d.dayOfWeek()); }
 
 // Where a day of the sheets is, in words: "GS2005, 2006 (полоса 1), столбец 2, строка 16".
 QString sheetWords(const QDate& d) {
@@ -215,7 +198,7 @@ void drawStandardPage(const Context& ctx) {
             t.widths = {1.3, 0.8, 1.3};
             t.align = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter};
             page.table(t);
-            page.paragraph(u"Пример: **%1** — %2, %3."_s.arg(dotted(sample), longRussianDate(sample), weekdayOf(sample)));
+            page.paragraph(u"Пример: **%1** — %2, %3."_s.arg(dotted(sample), longRussianDate(sample), weekdayName(sample)));
 
             page.heading(u"2. Високосный год"_s);
             page.paragraph(u"Год високосный, если его номер делится на 4; из годов, кратных 100, "
@@ -395,8 +378,8 @@ void drawJulianLilianPage(const Context& ctx) {
                            "григорианского календаря; день 0 — предыдущие сутки, %3 по юлианскому "
                            "календарю. Счёт удобен в программах: дата хранится одним целым числом, "
                            "а все дни григорианской эпохи имеют положительные номера."_s
-                               .arg(dotted(reform), weekdayOf(reform), dottedYmd(lastJulian)));
-            page.formula(u"LDN = JDN − %1"_s.arg(grouped(kLilianShift)), u"(4)"_s);
+                               .arg(dotted(reform), weekdayName(reform), dottedYmd(lastJulian)));
+            page.formula(u"LDN = JDN − %1"_s.arg(grouped(kLilianShift, kNoBreakSpace)), u"(4)"_s);
             page.formula(u"день недели = (LDN + %1) mod 7 + 1 = (JDN mod 7) + 1"_s.arg(kLilianShift % 7), u"(5)"_s, false, 1.0);
             page.caption(u"1 — понедельник, …, 7 — воскресенье."_s, Qt::AlignHCenter);
 
@@ -437,8 +420,8 @@ void drawJulianLilianPage(const Context& ctx) {
                       u"От %1 до %2 прошло %3 суток, от %2 до %4 — ещё %5: это разности их "
                       "юлианских (и лилианских) номеров. Лилианский номер любой даты на единицу "
                       "больше числа суток, прошедших с первого дня реформы."_s
-                          .arg(dotted(QDate(1582, 10, 15)), dotted(QDate(2001, 1, 1)), grouped(span),
-                               dotted(QDate(2048, 12, 31)), grouped(span2)));
+                          .arg(dotted(QDate(1582, 10, 15)), dotted(QDate(2001, 1, 1)), grouped(span, kNoBreakSpace),
+                               dotted(QDate(2048, 12, 31)), grouped(span2, kNoBreakSpace)));
         },
     },
                  {1, 1.12});
@@ -542,7 +525,7 @@ void drawChronologyPage(const Context& ctx) {
                     {u"1582"_s,
                      u"За %1, %2, сразу следует %3, %4: %5 дат пропущены, порядок дней недели не "
                      "нарушен."_s.arg(longYmd(julianFromJdn(lastJulianJdn)), weekdayName(isoWeekdayFromJdn(lastJulianJdn)),
-                                      longRussianDate(reform), weekdayOf(reform))
+                                      longRussianDate(reform), weekdayName(reform))
                          .arg(julianLag(reform.toJulianDay()))},
                     {u"1583"_s, u"Жозеф Скалигер вводит юлианский период — основу счёта юлианских дней."_s},
                     {u"1700–1753"_s, u"Календарь принимают протестантские страны Европы."_s},
@@ -558,7 +541,7 @@ void drawChronologyPage(const Context& ctx) {
             page.note(u"Точность"_s,
                       u"Средний григорианский год — %1 суток; сутки расхождения с тропическим годом "
                       "набегают примерно за %2 лет."_s.arg(decimal(meanYearGregorian(), 4))
-                          .arg(grouped(std::lround(yearsPerDayOfDrift(meanYearGregorian()) / 100.0) * 100)));
+                          .arg(grouped(std::lround(yearsPerDayOfDrift(meanYearGregorian()) / 100.0) * 100, kNoBreakSpace)));
         },
         [&] {
             page.heading(u"Переход на григорианский календарь"_s);
@@ -641,7 +624,7 @@ void drawDatingPage(const Context& ctx) {
     const SheetPlace sp = sheetPlace(sample);
     page.caption(u"Начало полосы 2005 года. %1 (%2): лист GS%3, полоса %4, столбец %5, строка %6; "
                  "номер недели %7 — в строке %8."_s
-                     .arg(dotted(sample), weekdayOf(sample))
+                     .arg(dotted(sample), weekdayName(sample))
                      .arg(sp.sheetYear)
                      .arg(sp.band)
                      .arg(sp.column)
@@ -758,8 +741,8 @@ void drawAnnouncePage(const Context& ctx) {
         [&] {
             page.heading(u"Цикл 400 лет"_s);
             page.bullets({u"%1 високосных года из 400"_s.arg(leapYears),
-                          u"%1 дней = ровно %2 недель"_s.arg(grouped(days)).arg(grouped(days / 7)),
-                          u"%1 месяцев; средний год — %2 суток"_s.arg(grouped(months)).arg(decimal(double(days) / 400.0, 4)),
+                          u"%1 дней = ровно %2 недель"_s.arg(grouped(days, kNoBreakSpace)).arg(grouped(days / 7, kNoBreakSpace)),
+                          u"%1 месяцев; средний год — %2 суток"_s.arg(grouped(months, kNoBreakSpace)).arg(decimal(double(days) / 400.0, 4)),
                           u"через 400 лет даты снова приходятся на те же дни недели; 13-е число приходится "
                           "на пятницу %1 раз за цикл%2"_s.arg(fridays13).arg(fridayMost ? u" — чаще, чем на любой другой день"_s : QString())},
                          false, 0.95, Qt::AlignLeft);
@@ -1064,7 +1047,7 @@ void drawFormatsPage(const Context& ctx) {
         for (const QDate& d : dates) cells << f(d);
         t.rows.push_back(cells);
     };
-    row(u"Запись программы"_s, u"дд.мм.гггг"_s, dotted);
+    row(u"Запись программы"_s, u"дд.мм.гггг"_s, [](const QDate& d) { return dotted(d); });
     row(u"Словесная запись"_s, u"д месяца гггг г."_s, longRussianDate);
     row(u"День недели"_s, u"номер — название"_s, [](const QDate& d) { return u"%1 — %2"_s.arg(d.dayOfWeek()).arg(weekdayName(d.dayOfWeek())); });
     row(u"Год високосный"_s, u"да / нет"_s, [](const QDate& d) { return isGregorianLeapYear(d.year()) ? u"да"_s : u"нет"_s; });

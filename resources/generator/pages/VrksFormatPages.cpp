@@ -13,11 +13,9 @@ namespace {
 
 VrksDay mustLookUp(const Context& ctx, const QDate& date) {
     const std::optional<VrksDay> day = vrksDayOf(ctx.dayTableLines, date);
-    if (!day) fail(QStringLiteral("VRKS pages: %1 is not in the day table").arg(gregorianText(date)));
+    if (!day) fail(QStringLiteral("VRKS pages: %1 is not in the day table").arg(dotted(date)));
     return *day;
 }
-
-QString gregorianWeekday(const QDate& date) { return weekdayName(date.dayOfWeek()); }
 
 // "месяц 11, число 28" or "дополнительный день 5"
 QString monthAndDay(const VrksDay& d) {
@@ -90,11 +88,8 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
             VrksDay first, last;
             first.dayOfYear = first.dayOfYuga = 91 * (s - 1) + 1;
             last.dayOfYear = last.dayOfYuga = 91 * s;
-            auto dm = [](const VrksDay& d) {
-                return QStringLiteral("%1.%2").arg(d.dayOfMonth(), 2, 10, QLatin1Char('0')).arg(d.month(), 2, 10, QLatin1Char('0'));
-            };
             seasons.rows.push_back({QString::number(s), QStringLiteral("%1–%2").arg(first.dayOfYear).arg(last.dayOfYear),
-                                    dm(first), dm(last)});
+                                    dayMonthNotation(first), dayMonthNotation(last)});
         }
         seasons.caption = QStringLiteral("По 91 дню, 13 недель; число.месяц.");
         page.table(seasons);
@@ -129,7 +124,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
                                {QStringLiteral("сезон"), QStringLiteral("С = (Д − 1) div 91 + 1, от 1 до 4")},
                                {QStringLiteral("обратно"), QStringLiteral("Д = 28 · (М − 1) + Ч")}});
              const int d1 = newYear2001.dayOfYear - 1;
-             raggedNote(page, QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(gregorianText(newYear2001.gregorian)),
+             raggedNote(page, QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(dotted(newYear2001.gregorian)),
                        keepTogether(QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
                                                    "Н = %1 mod 7 + 1 = **%4**; Т = %1 div 7 + 1 = **%5**; "
                                                    "С = %1 div 91 + 1 = **%6**.")
@@ -143,26 +138,26 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
                  {{QStringLiteral("ДД.ММ.ГГГГ"),
                    QStringLiteral("Полная запись: число 01–28, месяц 01–13, год ВРКС. "
                                   "Так, %1 по григорианскому календарю — это **%2**.")
-                       .arg(gregorianText(newYear2001.gregorian), annualNotation(newYear2001))},
+                       .arg(dotted(newYear2001.gregorian), annualNotation(newYear2001))},
                   {QStringLiteral("Дk.ГГГГ"),
                    QStringLiteral("Дополнительный день k (1–5) года ГГГГ: %1 — это **%2**, "
                                   "последний день юги %3.")
-                       .arg(gregorianText(lastExtra.gregorian), annualNotation(lastExtra))
+                       .arg(dotted(lastExtra.gregorian), annualNotation(lastExtra))
                        .arg(lastExtra.yuga)},
                   {QStringLiteral("ГГГГ/ДДД"),
                    QStringLiteral("Порядковая запись: день года 001–369; %1 — это **%2**.")
-                       .arg(gregorianText(newYear2001.gregorian), ordinalNotation(newYear2001))},
+                       .arg(dotted(newYear2001.gregorian), ordinalNotation(newYear2001))},
                   {QStringLiteral("ГГГГ"),
                    QStringLiteral("Номер года ВРКС: ГГГГ = 4 · (n − 1) + г, где n — номер юги, г — год "
                                   "юги (1–4). Год носит номер того григорианского года, в котором "
                                   "начинается: год %1 начался %2.")
                        .arg(leapStart.yearNumber())
-                       .arg(gregorianText(leapStart.gregorian))}});
+                       .arg(dotted(leapStart.gregorian))}});
              page.note(QStringLiteral("Неделя ВРКС"),
                        QStringLiteral("Дни недели считаются от начала юги и с григорианской неделей не "
                                       "связаны: %1 — %2 по григорианскому календарю и %3-й день недели "
                                       "ВРКС (%4).")
-                           .arg(gregorianText(newYear2001.gregorian), gregorianWeekday(newYear2001.gregorian))
+                           .arg(dotted(newYear2001.gregorian), weekdayName(newYear2001.gregorian))
                            .arg(newYear2001.weekday())
                            .arg(weekdayName(newYear2001.weekday())));
 
@@ -180,7 +175,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
              for (const QDate& date : examples) {
                  const VrksDay d = mustLookUp(ctx, date);
                  if (d.isExtra()) table.highlightRows.push_back(int(table.rows.size()));
-                 table.rows.push_back({gregorianText(date) + QStringLiteral(", ") + weekdayShort(date.dayOfWeek()),
+                 table.rows.push_back({dotted(date) + QStringLiteral(", ") + weekdayShort(date.dayOfWeek()),
                                        QStringLiteral("%1, %2").arg(d.yuga).arg(d.yearOfYuga),
                                        QStringLiteral("**%1**").arg(annualNotation(d)), ordinalNotation(d),
                                        QStringLiteral("%1 — %2").arg(d.weekday()).arg(weekdayName(d.weekday()))});
@@ -212,7 +207,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
                        "начинается %2, последняя юга таблицы — 513. По номеру дня юги сразу находятся "
                        "год юги, день года и день недели.")
                        .arg(first.yuga)
-                       .arg(gregorianText(first.start)));
+                       .arg(dotted(first.start)));
     page.drawing(5.2 * u, [&](QPainter& p, const QRectF& r) { drawYugaStrip(p, r, u); });
 
     page.columns(
@@ -231,7 +226,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
              raggedNote(page, QStringLiteral("Пример"),
                        QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
                                       "это %5-й день её %6-го года: **%7**, в годовом формате %8.")
-                           .arg(gregorianText(sample.gregorian))
+                           .arg(dotted(sample.gregorian))
                            .arg(sample.dayOfYuga).arg(sample.yuga)
                            .arg(yugaNotation(sample))
                            .arg(sample.dayOfYear).arg(sample.yearOfYuga)
@@ -251,7 +246,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
              for (const QDate& date : dates) {
                  const VrksDay d = mustLookUp(ctx, date);
                  if (d.isExtra()) table.highlightRows.push_back(int(table.rows.size()));
-                 table.rows.push_back({gregorianText(date), QStringLiteral("**%1**").arg(yugaNotation(d)),
+                 table.rows.push_back({dotted(date), QStringLiteral("**%1**").arg(yugaNotation(d)),
                                        yugaExpandedNotation(d), annualNotation(d)});
              }
              table.caption = QStringLiteral("Выделены дополнительные дни: дни юги с 1457-го.");
@@ -275,12 +270,12 @@ QString datingSteps(const VrksDay& d) {
     QStringList lines;
     if (guess == d.yuga) {
         lines << QStringLiteral("n = (%1 + 3) div 4 = **%2**; юга начинается %3.")
-                     .arg(date.year()).arg(guess).arg(gregorianText(span.start));
+                     .arg(date.year()).arg(guess).arg(dotted(span.start));
     } else {
         lines << QStringLiteral("n = (%1 + 3) div 4 = %2, но юга %2 начинается лишь %3, значит юга **%4** "
                                 "(с %5).")
-                     .arg(date.year()).arg(guess).arg(gregorianText(guessed.start)).arg(d.yuga)
-                     .arg(gregorianText(span.start));
+                     .arg(date.year()).arg(guess).arg(dotted(guessed.start)).arg(d.yuga)
+                     .arg(dotted(span.start));
     }
     lines << QStringLiteral("Д = %1 + 1 = **%2**; г = %3, д = %4.")
                  .arg(span.start.daysTo(date)).arg(d.dayOfYuga).arg(d.yearOfYuga).arg(d.dayOfYear);
@@ -337,7 +332,7 @@ void drawVrksDatingPage(const Context& ctx) {
              page.heading(QStringLiteral("Примеры"));
              for (const QDate& date : {QDate(2025, 6, 15), QDate(2025, 1, 15)}) {
                  const VrksDay d = mustLookUp(ctx, date);
-                 raggedNote(page, QStringLiteral("Дата ") + gregorianText(date),
+                 raggedNote(page, QStringLiteral("Дата ") + dotted(date),
                            datingSteps(d), BoxStyle::Accent);
              }
          }},

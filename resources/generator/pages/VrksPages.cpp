@@ -10,8 +10,6 @@
 
 namespace zuvgen {
 
-QString gregorianText(const QDate& date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
-
 QString vrksFooterLeft(const QString& section) {
     return QStringLiteral("Варийская календарная система · ") + section;
 }

@@ -3,6 +3,7 @@
 // Every function draws its page completely and saves it under its catalogue name.
 
 #include "kit/Output.h"
+#include "kit/Formatting.h"
 #include "kit/Page.h"
 
 #include <QDate>
@@ -42,7 +43,6 @@ void raggedNote(Page& page, const QString& heading, const QString& text, BoxStyl
 // extra days at the end.
 void drawYugaStrip(QPainter& p, const QRectF& area, qreal u);
 
-QString gregorianText(const QDate& date);            // "04.03.1921"
 QString vrksFooterLeft(const QString& section);      // "Варийская календарная система · <section>"
 QString projectFooterRight();                        // the project's name
 

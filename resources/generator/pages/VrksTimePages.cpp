@@ -12,30 +12,6 @@ namespace zuvgen {
 
 using namespace vrks;
 
-namespace {
-
-QString dayMonth(const QDate& date) { return date.toString(QStringLiteral("dd.MM")); }
-
-QString vrksDayMonth(const VrksDay& d) {
-    return QStringLiteral("%1.%2").arg(d.dayOfMonth(), 2, 10, QLatin1Char('0')).arg(d.month(), 2, 10, QLatin1Char('0'));
-}
-
-// "128" / "3 226" / "400 000": whole years with a thin space between the thousands.
-QString groupedYears(double years) {
-    const qint64 whole = qint64(std::llround(years));
-    QString digits = QString::number(whole);
-    for (int i = digits.size() - 3; i > 0; i -= 3) digits.insert(i, QChar(0x2009));
-    return digits;
-}
-
-QString signedDecimal(double value, int decimals) {
-    const QString text = decimal(value, decimals);
-    const bool zero = std::all_of(text.begin(), text.end(), [](QChar c) { return c == QLatin1Char('0') || c == QLatin1Char(','); });
-    return value > 0 && !zero ? QStringLiteral("+") + text : text;
-}
-
-}  // namespace
-
 // ---- VRKS_HKS -------------------------------------------------------------------------------
 
 void drawVrksChronologyPage(const Context& ctx) {
@@ -52,8 +28,8 @@ void drawVrksChronologyPage(const Context& ctx) {
                                   "3 марта, 2 марта и 29 февраля, а кончается юга 3 марта года 4n + 1 пятым "
                                   "дополнительным днём. Все %1 юги вместе охватывают %2 дней — с %3 по %4.")
                        .arg(spans.size())
-                       .arg(groupedYears(double(totalDays)))
-                       .arg(gregorianText(y481.start), gregorianText(y513.end)),
+                       .arg(grouped(totalDays, kThinSpace))
+                       .arg(dotted(y481.start), dotted(y513.end)),
                    Qt::AlignJustify, 1.0);
 
     auto block = [&](int from, int to) {
@@ -69,7 +45,7 @@ void drawVrksChronologyPage(const Context& ctx) {
                 if (s.days != 1461 || s.start.day() != 4) t.highlightRows.push_back(n - from);
                 t.rows.push_back({QStringLiteral("**%1**").arg(n),
                                   QStringLiteral("%1–%2").arg(4 * (n - 1) + 1).arg(4 * n),
-                                  gregorianText(s.start), gregorianText(s.end), QString::number(s.days)});
+                                  dotted(s.start), dotted(s.end), QString::number(s.days)});
             }
             page.table(t);
         };
@@ -82,15 +58,15 @@ void drawVrksChronologyPage(const Context& ctx) {
                        QStringLiteral("На день короче остальных: %1 дней, %2 дополнительных дня (дни года 365…368); "
                                       "начинается %3 и кончается %4.")
                            .arg(y512.days).arg(y512.extraDays)
-                           .arg(gregorianText(y512.start), gregorianText(y512.end)));
+                           .arg(dotted(y512.start), dotted(y512.end)));
          },
          [&] {
              page.note(QStringLiteral("Юга %1").arg(y513.yuga),
                        QStringLiteral("Начинается на день раньше общего правила — %1; её годы начинаются "
                                       "%1, %2, %3 и %4, последний день — %5.")
-                           .arg(gregorianText(y513.yearStart[0]), gregorianText(y513.yearStart[1]),
-                                gregorianText(y513.yearStart[2]), gregorianText(y513.yearStart[3]),
-                                gregorianText(y513.end)));
+                           .arg(dotted(y513.yearStart[0]), dotted(y513.yearStart[1]),
+                                dotted(y513.yearStart[2]), dotted(y513.yearStart[3]),
+                                dotted(y513.end)));
          },
          [&] {
              page.note(QStringLiteral("Зачем укорочена юга 512"),
@@ -233,13 +209,13 @@ void drawVrksAstronomicalPage(const Context& ctx) {
                  const Drift d = driftOf(r.year);
                  t.rows.push_back({r.name, decimal(r.year, 7), signedDecimal(d.secondsPerYear, 1),
                                    signedDecimal(d.perCentury, 4),
-                                   QStringLiteral("%1 лет").arg(groupedYears(d.yearsPerDay))});
+                                   QStringLiteral("%1 лет").arg(grouped(std::llround(d.yearsPerDay), kThinSpace))});
              }
              t.highlightRows = {3};
              t.caption = QStringLiteral("Юги 481–512: 31 юга по 1461 дню и юга 512 из 1460 дней, всего %1 дней "
                                         "за 128 лет. Такая точность выше постоянства самого тропического года: он "
                                         "укорачивается примерно на 0,5 с за столетие.")
-                             .arg(groupedYears(meanTable * 128));
+                             .arg(grouped(std::llround(meanTable * 128), kThinSpace));
              page.table(t);
          },
          [&] {
@@ -262,7 +238,7 @@ void drawVrksAstronomicalPage(const Context& ctx) {
              for (int y = 1; y <= 4; ++y) {
                  const int days = y < 4 ? 364 : 369;
                  const int elapsed = 364 * (y - 1) + days;
-                 t.rows.push_back({QString::number(y), QString::number(days), gregorianText(sample.yearStart[y - 1]),
+                 t.rows.push_back({QString::number(y), QString::number(days), dotted(sample.yearStart[y - 1]),
                                    signedDecimal(elapsed - y * kTropicalYear, 5)});
              }
              page.table(t);
@@ -377,8 +353,8 @@ void drawEasterTable(QPainter& p, const QRectF& area, qreal u, const std::vector
                    QStringLiteral("%1–%2").arg(4 * row.yuga - 3).arg(4 * row.yuga));
         for (int k = 0; k < 4; ++k) {
             const qreal x = colX(2 + 4 * k);
-            const QString texts[] = {dayMonth(row.western[k]), vrksDayMonth(row.westernVrks[k]),
-                                     dayMonth(row.orthodox[k]), vrksDayMonth(row.orthodoxVrks[k])};
+            const QString texts[] = {dayMonth(row.western[k]), dayMonthNotation(row.westernVrks[k]),
+                                     dayMonth(row.orthodox[k]), dayMonthNotation(row.orthodoxVrks[k])};
             for (int c = 0; c < 4; ++c) {
                 p.setPen(c % 2 == 0 ? pal.ink : pal.accent2);
                 p.drawText(QRectF(x + c * unit, y, unit, rowH), Qt::AlignCenter, texts[c]);
@@ -438,10 +414,7 @@ void drawVrksPaschalPage(const Context& ctx) {
     auto dateAndYears = [](int key, const QList<int>& years) {
         QStringList list;
         for (int y : years) list << QString::number(y);
-        return QStringLiteral("%1.%2 (%3 г.)")
-            .arg(key % 100, 2, 10, QLatin1Char('0'))
-            .arg(key / 100, 2, 10, QLatin1Char('0'))
-            .arg(list.join(QStringLiteral(", ")));
+        return QStringLiteral("%1 (%2 г.)").arg(dayMonth(key % 100, key / 100), list.join(QStringLiteral(", ")));
     };
 
     page.title(QStringLiteral("Пасхальный формат ВРКС"),

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "sheets/DatedSheets.h"
 #include "kit/SheetCanvas.h"
+#include "kit/Formatting.h"
 
 #include <QDate>
 
@@ -37,10 +38,11 @@ HomeCell homeCell(const QDate& day) {
     return {day.year(), column};
 }
 
-QString monthName(int month) {
-    static const char* const names[] = {"Январь", "Февраль", "Март",     "Апрель",  "Май",    "Июнь",
-                                        "Июль",   "Август",  "Сентябрь", "Октябрь", "Ноябрь", "Декабрь"};
-    return QString::fromUtf8(names[month - 1]);
+// The month's name as a heading: "Январь".
+QString monthHeading(int month) {
+    QString name = monthNominative(month);
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 bool isLeap(int year) { return QDate::isLeapYear(year); }
@@ -63,8 +65,8 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
         const int first = homeCell(QDate(year, month, 1)).column;
         // Column 54 always holds some December days of the year, so December runs to it.
         const int end = month < 12 ? homeCell(QDate(year, month + 1, 1)).column : kLastWeekColumn + 1;
-        sheet.cell(first, top, end - first, QStringLiteral("month=%1-%2").arg(year).arg(month, 2, 10, QLatin1Char('0')),
-                   monthName(month), headerStyle);
+        sheet.cell(first, top, end - first, QStringLiteral("month=%1-%2").arg(year).arg(padded(month, 2)),
+                   monthHeading(month), headerStyle);
     }
 
     // Weekday names.
@@ -73,7 +75,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
         style.pixelSize = 18;
         style.bold = false;
         style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1").arg(weekday), weekdayShortName(weekday), style);
+        sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1").arg(weekday), weekdayShort(weekday), style);
     }
 
     // The days. A day is ungreyed only in its home cell; elsewhere it belongs to a neighbour.

@@ -5,6 +5,7 @@
 #include "sheets/DatedSheets.h"
 #include "sheets/VrksSheets.h"
 #include "DayTable.h"
+#include "kit/Formatting.h"
 
 namespace zuvgen {
 
@@ -46,7 +47,7 @@ void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int y
         style.bold = false;
         style.ink = weekday >= 6 ? holiday : ink;
         sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1:%2").arg(year).arg(weekday),
-                   weekdayShortName(weekday), style);
+                   weekdayShort(weekday), style);
     }
 
     CellStyle weekStyle;
@@ -67,7 +68,7 @@ void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int y
     const int lastDay = week53 ? days : 364 * year;
     QString caption = QStringLiteral("%1 год юги %2 · %3 – %4 · 364 дня")
                           .arg(ordinal(year)).arg(yuga)
-                          .arg(dateText(yugaDate(lines, yuga, firstDay)), dateText(yugaDate(lines, yuga, lastDay)));
+                          .arg(dotted(yugaDate(lines, yuga, firstDay)), dotted(yugaDate(lines, yuga, lastDay)));
     if (week53) {
         const int extra = days - 1456;
         caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, "дополнительный день", "дополнительных дня", "дополнительных дней"));
@@ -86,7 +87,7 @@ void drawDaySheet(const Context& ctx, int yuga) {
 
     drawSheetTitle(sheet, 1, 55,
                    QStringLiteral("Юга %1 по дням · %2 – %3")
-                       .arg(yuga).arg(dateText(yugaDate(lines, yuga, 1)), dateText(yugaDate(lines, yuga, days))),
+                       .arg(yuga).arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days))),
                    QStringLiteral("В клетках — григорианская дата (день.месяц) каждого дня варийского года;\n"
                                   "жирным — первое число григорианского месяца, в 53-й неделе — дополнительные дни."));
     for (int year = 1; year <= 4; ++year) drawYearFrame(sheet, lines, yuga, year, days);
@@ -116,7 +117,7 @@ void drawDaySheet(const Context& ctx, int yuga) {
         }
         style.bold = line.date.day() == 1;
         sheet.cell(column, top + line.weekday, 1, QStringLiteral("date=") + line.date.toString(Qt::ISODate),
-                    dayMonthText(line.date), style);
+                    dayMonth(line.date), style);
     }
     savePicture(ctx, name, sheet.finish());
     saveCellMap(ctx, name, sheet.cells());

@@ -1,6 +1,7 @@
 #include "sheets/VrksSheets.h"
 
 #include "DayTable.h"
+#include "kit/Formatting.h"
 
 namespace zuvgen {
 
@@ -48,9 +49,6 @@ int yugaDays(const QStringList& lines, int yuga) {
     while (days > 0 && !dayLineOf(lines, yuga, days).dated) --days;
     return days;
 }
-
-QString dayMonthText(const QDate& date) { return date.toString(QStringLiteral("dd.MM")); }
-QString dateText(const QDate& date) { return date.toString(QStringLiteral("dd.MM.yyyy")); }
 
 namespace {
 
@@ -112,7 +110,7 @@ void drawYearTables(SheetCanvas& sheet) {
             style.bold = false;
             style.ink = weekday >= 6 ? holiday : ink;
             sheet.cell(1, top + weekday, 1, prefix + QStringLiteral("weekday=%1").arg(weekday),
-                       weekdayShortName(weekday), style);
+                       weekdayShort(weekday), style);
         }
 
         for (int n = 1; n <= 364; ++n) {

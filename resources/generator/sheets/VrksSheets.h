@@ -28,9 +28,6 @@ DayLine dayLineOf(const QStringList& lines, int yuga, int day);
 QDate yugaDate(const QStringList& lines, int yuga, int day);
 int yugaDays(const QStringList& lines, int yuga);  // 1461, or 1460 for yuga 512: dated lines
 
-QString dayMonthText(const QDate& date);  // "04.03"
-QString dateText(const QDate& date);      // "04.03.1921"
-
 // The four tables of the VRKS year, table t = 1 … 4 in rows 2 + 11(t − 1) … 11 + 11(t − 1):
 // header, Monday … Sunday, week numbers, caption. Day N (1 … 364) stands in column
 // (N − 1) div 7 + 2 and weekday row (N − 1) mod 7 + 3 of every table; table 1 numbers it as

@@ -4,6 +4,7 @@
 #include "Catalogue.h"
 #include "sheets/DatedSheets.h"
 #include "sheets/VrksSheets.h"
+#include "kit/Formatting.h"
 
 namespace zuvgen {
 
@@ -76,7 +77,7 @@ CellStyle headingStyle() {
 }
 
 QString twoYears(const QDate& from, const QDate& to) {
-    return QStringLiteral("%1/%2").arg(from.year()).arg(to.year() % 100, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1/%2").arg(from.year()).arg(padded(to.year() % 100, 2));
 }
 
 // Table 6 (table 7 for yuga 512, o = 21): seasons in row 47, the extra days in rows 48 – 52
@@ -95,7 +96,7 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
         CellStyle style = headerStyle(18);
         style.bold = false;
         style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(9 + o, 47 + weekday, 1, QString(), weekdayShortName(weekday), style);
+        sheet.cell(9 + o, 47 + weekday, 1, QString(), weekdayShort(weekday), style);
     }
     sheet.cell(9 + o, 55, 1, QString(), QStringLiteral("год"), headerStyle(14));
 
@@ -112,7 +113,7 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
             spanStyle.paper = year % 2 == 0 ? tint : paper;
             sheet.cell(column, 48, 1, QString(),
                        QStringLiteral("%1\n%2\n–\n%3\n%4")
-                           .arg(dayMonthText(from)).arg(from.year()).arg(dayMonthText(to)).arg(to.year()),
+                           .arg(dayMonth(from)).arg(from.year()).arg(dayMonth(to)).arg(to.year()),
                        spanStyle, 7);
         }
         const QDate from = yugaDate(lines, yuga, 364 * (year - 1) + 1), to = yugaDate(lines, yuga, 364 * year);
@@ -124,7 +125,7 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
     for (int extra = 1; extra <= 7; ++extra) {
         if (extra <= extraDays)
             sheet.cell(extraColumn, 47 + extra, 1, QStringLiteral("extraday=%1").arg(extra),
-                       dayMonthText(yugaDate(lines, yuga, 1456 + extra)), extraStyle());
+                       dayMonth(yugaDate(lines, yuga, 1456 + extra)), extraStyle());
         else
             sheet.cell(extraColumn, 47 + extra, 1, QStringLiteral("filler"), QString(), fillerStyle());
     }
@@ -142,18 +143,18 @@ void drawYugaSummary(SheetCanvas& sheet, const QStringList& lines, int yuga) {
     const QDate start = yugaDate(lines, yuga, 1), end = yugaDate(lines, yuga, days);
     QStringList text;
     text << QStringLiteral("Юга %1: %2 – %3, %4 %5")
-                .arg(yuga).arg(dateText(start), dateText(end)).arg(days)
+                .arg(yuga).arg(dotted(start), dotted(end)).arg(days)
                 .arg(pluralRu(days, "день", "дня", "дней"));
     for (int year = 1; year <= 4; ++year) {
         const int first = 364 * (year - 1) + 1, last = year < 4 ? 364 * year : days;
         QString line = QStringLiteral("%1 год: %2 – %3, 364 дня")
-                           .arg(ordinal(year), dateText(yugaDate(lines, yuga, first)),
-                                dateText(yugaDate(lines, yuga, last)));
+                           .arg(ordinal(year), dotted(yugaDate(lines, yuga, first)),
+                                dotted(yugaDate(lines, yuga, last)));
         if (year == 4) line += QStringLiteral(" и %1 %2").arg(extraDays).arg(pluralRu(extraDays, "дополнительный", "дополнительных", "дополнительных"));
         text << line;
     }
     text << QStringLiteral("Дополнительные дни (дни юги 1457 – %1): %2 – %3")
-                .arg(days).arg(dateText(yugaDate(lines, yuga, 1457)), dateText(end));
+                .arg(days).arg(dotted(yugaDate(lines, yuga, 1457)), dotted(end));
     text << QStringLiteral("Неделя — 7 дней, месяц — 28, сезон — 91, год — 364.");
 
     const bool right = yuga != 512;
@@ -176,7 +177,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
         CellStyle style = headerStyle(18);
         style.bold = false;
         style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(2, 61 + weekday, 1, QString(), weekdayShortName(weekday), style);
+        sheet.cell(2, 61 + weekday, 1, QString(), weekdayShort(weekday), style);
     }
     sheet.cell(2, 69, 1, QString(), QStringLiteral("год"), headerStyle(14));
 
@@ -193,7 +194,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
         spanStyle.paper = own ? highlight : paper;
         sheet.cell(base, 62, 4, QString(),
                    QStringLiteral("%1 –\n%2\n\n%3 %4")
-                       .arg(dateText(yugaDate(lines, yuga, 1)), dateText(yugaDate(lines, yuga, days)))
+                       .arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days)))
                        .arg(days).arg(pluralRu(days, "день", "дня", "дней")),
                    spanStyle, 7);
         for (int year = 1; year <= 4; ++year) {
@@ -208,7 +209,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
             const int row = day - 1395;
             if (day <= days)
                 sheet.cell(base + 4, row, 2, QStringLiteral("block:extraday=%1:%2").arg(yuga).arg(day),
-                           dayMonthText(yugaDate(lines, yuga, day)), extraStyle());
+                           dayMonth(yugaDate(lines, yuga, day)), extraStyle());
             else
                 sheet.cell(base + 4, row, 2, QStringLiteral("block:filler=%1:%2").arg(yuga).arg(day), QString(),
                            fillerStyle());
@@ -228,7 +229,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
     sharedSpan.pixelSize = 16;
     sharedSpan.paper = ownShared ? highlight : paper;
     QString sharedText = QStringLiteral("24 юги\n%1 –\n%2")
-                             .arg(dateText(yugaDate(lines, 485, 1)), dateText(yugaDate(lines, 508, yugaDays(lines, 508))));
+                             .arg(dotted(yugaDate(lines, 485, 1)), dotted(yugaDate(lines, 508, yugaDays(lines, 508))));
     if (ownShared) sharedText += QStringLiteral("\n\nна этом листе —\nюга %1").arg(sheetYuga);
     sheet.cell(27, 62, 4, QString(), sharedText, sharedSpan, 7);
     CellStyle sharedYear = headerStyle(16);
@@ -258,7 +259,7 @@ void drawYearSheet(const Context& ctx, int yuga) {
     const int days = yugaDays(lines, yuga);
     drawSheetTitle(sheet, 1, 55,
                    QStringLiteral("Варийская календарная система · юга %1 · %2 – %3")
-                       .arg(yuga).arg(dateText(yugaDate(lines, yuga, 1)), dateText(yugaDate(lines, yuga, days))),
+                       .arg(yuga).arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days))),
                    QStringLiteral("Таблицы 1 – 4: один год из 364 дней, пронумерованный четырьмя способами;\n"
                                   "день года стоит в одной и той же клетке всех четырёх таблиц."));
     drawYugaTable(sheet, lines, yuga);
