@@ -2,6 +2,7 @@
 
 #include "Catalogue.h"
 
+#include <QFontMetricsF>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -257,16 +258,33 @@ void Page::bullets(const QStringList& items, bool numbered, qreal scale, Qt::Ali
 
 void Page::definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm, Qt::Alignment align,
                        qreal scale) {
+    const qreal termW = termWidthEm * u_;
+    definitionRows(items, termW, termW - 0.6 * u_, align, scale, false);
+}
+
+void Page::fittedDefinitions(const std::vector<std::pair<QString, QString>>& items, qreal scale) {
+    const QFontMetricsF metrics(typeface(Face::SansBold, 0.92 * scale * u_));
+    qreal termW = 0;
+    for (const auto& item : items) {
+        QString plain = item.first;
+        plain.remove(QLatin1Char('*'));
+        termW = std::max(termW, metrics.horizontalAdvance(plain));
+    }
+    termW += 0.8 * u_;
+    definitionRows(items, termW, termW, Qt::AlignLeft, scale, true);
+}
+
+void Page::definitionRows(const std::vector<std::pair<QString, QString>>& items, qreal termColumn,
+                          qreal termTextWidth, Qt::Alignment align, qreal scale, bool formulas) {
     const PagePalette& pal = pagePalette();
     const QRectF f = frame();
     const qreal size = scale * u_;
-    const qreal termW = termWidthEm * u_;
     qreal y0 = y();
     for (const auto& [term, text] : items) {
         const qreal h1 = drawText(term, typeface(Face::SansBold, 0.92 * size), QPointF(f.left(), y0 + 0.06 * size),
-                                  termW - 0.6 * u_, Qt::AlignLeft, pal.accent, 1.38 / 0.92);
-        const qreal h2 = drawText(text, typeface(Face::Serif, size), QPointF(f.left() + termW, y0), f.width() - termW,
-                                  align, pal.ink, 1.38);
+                                  termTextWidth, Qt::AlignLeft, pal.accent, 1.38 / 0.92);
+        const qreal h2 = drawText(formulas ? keepTogether(text) : text, typeface(Face::Serif, size),
+                                  QPointF(f.left() + termColumn, y0), f.width() - termColumn, align, pal.ink, 1.38);
         y0 += std::max(h1, h2) + 0.3 * size;
     }
     advance(y0 + 0.3 * u_);

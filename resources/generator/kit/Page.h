@@ -113,6 +113,9 @@ public:
     // Definition list: bold term in a left column of `termWidthEm`, text on the right.
     void definitions(const std::vector<std::pair<QString, QString>>& items, qreal termWidthEm = 8,
                      Qt::Alignment align = Qt::AlignJustify, qreal scale = 1.0);
+    // Definition list for formulas and notations: the term column as wide as the widest term,
+    // the texts ragged-right with their formulas kept together, so that their spacing stays.
+    void fittedDefinitions(const std::vector<std::pair<QString, QString>>& items, qreal scale = 1.0);
     // Centred display formula in serif italic (mono = true: monospace), with an optional
     // right-aligned label like "(1)". Lines split at "\n".
     void formula(const QString& text, const QString& label = QString(), bool mono = false,
@@ -168,6 +171,9 @@ private:
     Frame& cur() { return frames_.back(); }
     const Frame& cur() const { return frames_.back(); }
     void advance(qreal to);
+    // The rows of a definition list: terms `termTextWidth` wide, texts from `termColumn` on.
+    void definitionRows(const std::vector<std::pair<QString, QString>>& items, qreal termColumn,
+                        qreal termTextWidth, Qt::Alignment align, qreal scale, bool formulas);
     qreal layoutBlock(const QString& text, const QFont& font, const QPointF& topLeft, qreal width,
                       Qt::Alignment align, const QColor& color, qreal lineSpacing, bool paint) const;
 

@@ -62,7 +62,7 @@ QString keepTogether(QString text) {
     return text;
 }
 
-QStringList keepTogether(QStringList texts) {
+QStringList keepEachTogether(QStringList texts) {
     for (QString& text : texts) text = keepTogether(text);
     return texts;
 }

@@ -29,6 +29,6 @@ QFont fittedFont(QFont font, const QString& text, qreal width, int maxSize, int 
 // Binds the operands of short formulas ("(Д − 1) mod 7 + 1") with no-break spaces, so that a
 // line never breaks inside one.
 QString keepTogether(QString text);
-QStringList keepTogether(QStringList texts);
+QStringList keepEachTogether(QStringList texts);
 
 }  // namespace zuvgen

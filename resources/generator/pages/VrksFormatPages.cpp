@@ -1,6 +1,9 @@
 // The VRKS date-representation pages (annual and yuga formats) and the dating page.
 #include "kit/Page.h"
 #include "pages/VrksPages.h"
+
+#include "kit/Formatting.h"
+#include "pages/Footers.h"
 #include "facts/VrksFacts.h"
 
 #include <QPainterPath>
@@ -10,12 +13,6 @@ namespace zuvgen {
 using namespace vrks;
 
 namespace {
-
-VrksDay mustLookUp(const Context& ctx, const QDate& date) {
-    const std::optional<VrksDay> day = vrksDayOf(ctx.dayTableLines, date);
-    if (!day) fail(QStringLiteral("VRKS pages: %1 is not in the day table").arg(dotted(date)));
-    return *day;
-}
 
 // "месяц 11, число 28" or "дополнительный день 5"
 QString monthAndDay(const VrksDay& d) {
@@ -73,9 +70,9 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
     page.title(QStringLiteral("Стандарт представления дат ВРКС"),
                QStringLiteral("Годовой формат: тринадцать месяцев по 28 дней и дополнительные дни в конце юги"));
 
-    const VrksDay newYear2001 = mustLookUp(ctx, QDate(2001, 1, 1));
-    const VrksDay lastExtra = mustLookUp(ctx, QDate(2025, 3, 3));
-    const VrksDay leapStart = mustLookUp(ctx, QDate(2024, 2, 29));
+    const VrksDay newYear2001 = tableDay(ctx, QDate(2001, 1, 1));
+    const VrksDay lastExtra = tableDay(ctx, QDate(2025, 3, 3));
+    const VrksDay leapStart = tableDay(ctx, QDate(2024, 2, 29));
 
     auto seasonTable = [&] {
         PageTable seasons;
@@ -117,25 +114,22 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
              page.heading(QStringLiteral("2. Счёт внутри года"));
              page.caption(QStringLiteral("Д — день года (1–364); div — целая часть частного, mod — остаток."),
                           Qt::AlignLeft, 0.85);
-             termDefinitions(page, {{QStringLiteral("месяц"), QStringLiteral("М = (Д − 1) div 28 + 1, от 1 до 13")},
+             page.fittedDefinitions({{QStringLiteral("месяц"), QStringLiteral("М = (Д − 1) div 28 + 1, от 1 до 13")},
                                {QStringLiteral("число"), QStringLiteral("Ч = (Д − 1) mod 28 + 1, от 1 до 28")},
                                {QStringLiteral("день недели"), QStringLiteral("Н = (Д − 1) mod 7 + 1; 1 — понедельник, 7 — воскресенье")},
                                {QStringLiteral("неделя"), QStringLiteral("Т = (Д − 1) div 7 + 1, от 1 до 52")},
                                {QStringLiteral("сезон"), QStringLiteral("С = (Д − 1) div 91 + 1, от 1 до 4")},
                                {QStringLiteral("обратно"), QStringLiteral("Д = 28 · (М − 1) + Ч")}});
              const int d1 = newYear2001.dayOfYear - 1;
-             raggedNote(page, QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(dotted(newYear2001.gregorian)),
-                       keepTogether(QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
+             page.note(QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(dotted(newYear2001.gregorian)), keepTogether(QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
                                                    "Н = %1 mod 7 + 1 = **%4**; Т = %1 div 7 + 1 = **%5**; "
                                                    "С = %1 div 91 + 1 = **%6**.")
                                         .arg(d1).arg(newYear2001.month()).arg(newYear2001.dayOfMonth())
-                                        .arg(newYear2001.weekday()).arg(newYear2001.week()).arg(newYear2001.season())),
-                       BoxStyle::Accent);
+                                        .arg(newYear2001.weekday()).arg(newYear2001.week()).arg(newYear2001.season())), BoxStyle::Accent, Qt::AlignLeft);
          },
          [&] {
              page.heading(QStringLiteral("3. Запись даты"));
-             termDefinitions(page, 
-                 {{QStringLiteral("ДД.ММ.ГГГГ"),
+             page.fittedDefinitions({{QStringLiteral("ДД.ММ.ГГГГ"),
                    QStringLiteral("Полная запись: число 01–28, месяц 01–13, год ВРКС. "
                                   "Так, %1 по григорианскому календарю — это **%2**.")
                        .arg(dotted(newYear2001.gregorian), annualNotation(newYear2001))},
@@ -173,7 +167,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
              table.align = {Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignLeft};
              table.fontScale = 0.8;
              for (const QDate& date : examples) {
-                 const VrksDay d = mustLookUp(ctx, date);
+                 const VrksDay d = tableDay(ctx, date);
                  if (d.isExtra()) table.highlightRows.push_back(int(table.rows.size()));
                  table.rows.push_back({dotted(date) + QStringLiteral(", ") + weekdayShort(date.dayOfWeek()),
                                        QStringLiteral("%1, %2").arg(d.yuga).arg(d.yearOfYuga),
@@ -185,7 +179,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
              page.table(table);
          }},
         {1, 1}, 2.0);
-    page.footer(vrksFooterLeft(QStringLiteral("стандарт представления дат, годовой формат")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("стандарт представления дат, годовой формат")), orivantProjectFooter());
     page.save(ctx);
 }
 
@@ -197,7 +191,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
     const qreal u = page.u();
     page.title(QStringLiteral("Стандарт представления дат ВРКС"),
                QStringLiteral("Юговый формат: день юги, год юги и номер юги"));
-    const VrksDay sample = mustLookUp(ctx, QDate(2001, 1, 1));
+    const VrksDay sample = tableDay(ctx, QDate(2001, 1, 1));
     const YugaSpan first = yugaSpan(481);
 
     page.heading(QStringLiteral("1. Юга"));
@@ -213,25 +207,23 @@ void drawVrksYugaFormatPage(const Context& ctx) {
     page.columns(
         {[&] {
              page.heading(QStringLiteral("2. Переход между форматами"));
-             termDefinitions(page, {{QStringLiteral("день юги"), QStringLiteral("Д = 364 · (г − 1) + д")},
+             page.fittedDefinitions({{QStringLiteral("день юги"), QStringLiteral("Д = 364 · (г − 1) + д")},
                                     {QStringLiteral("год юги"), QStringLiteral("г = min(4, (Д − 1) div 364 + 1)")},
                                     {QStringLiteral("день года"), QStringLiteral("д = Д − 364 · (г − 1)")},
                                     {QStringLiteral("день недели"), QStringLiteral("Н = (Д − 1) mod 7 + 1")},
                                     {QStringLiteral("дата"), QStringLiteral("начало юги + (Д − 1) суток")}});
              page.heading(QStringLiteral("3. Запись"));
-             termDefinitions(page, {{QStringLiteral("ДДДД.ЮЮЮ"),
+             page.fittedDefinitions({{QStringLiteral("ДДДД.ЮЮЮ"),
                                      QStringLiteral("краткая: день юги (четыре цифры) и номер юги")},
                                     {QStringLiteral("ДДД.Г.ЮЮЮ"),
                                      QStringLiteral("развёрнутая: день года, год юги и юга")}});
-             raggedNote(page, QStringLiteral("Пример"),
-                       QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
+             page.note(QStringLiteral("Пример"), keepTogether(QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
                                       "это %5-й день её %6-го года: **%7**, в годовом формате %8.")
                            .arg(dotted(sample.gregorian))
                            .arg(sample.dayOfYuga).arg(sample.yuga)
                            .arg(yugaNotation(sample))
                            .arg(sample.dayOfYear).arg(sample.yearOfYuga)
-                           .arg(yugaExpandedNotation(sample), annualNotation(sample)),
-                       BoxStyle::Accent);
+                           .arg(yugaExpandedNotation(sample), annualNotation(sample))), BoxStyle::Accent, Qt::AlignLeft);
          },
          [&] {
              page.heading(QStringLiteral("4. Примеры по дневной таблице"));
@@ -244,7 +236,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
                                     QDate(2001, 1, 1),  QDate(2024, 2, 29), QDate(2025, 3, 3),
                                     QDate(2045, 3, 4),  QDate(2049, 3, 2),  QDate(2053, 3, 2)};
              for (const QDate& date : dates) {
-                 const VrksDay d = mustLookUp(ctx, date);
+                 const VrksDay d = tableDay(ctx, date);
                  if (d.isExtra()) table.highlightRows.push_back(int(table.rows.size()));
                  table.rows.push_back({dotted(date), QStringLiteral("**%1**").arg(yugaNotation(d)),
                                        yugaExpandedNotation(d), annualNotation(d)});
@@ -253,7 +245,7 @@ void drawVrksYugaFormatPage(const Context& ctx) {
              page.table(table);
          }},
         {1, 1.15}, 1.6);
-    page.footer(vrksFooterLeft(QStringLiteral("стандарт представления дат, юговый формат")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("стандарт представления дат, юговый формат")), orivantProjectFooter());
     page.save(ctx);
 }
 
@@ -321,7 +313,7 @@ void drawVrksDatingPage(const Context& ctx) {
                                  "достаточно найти свою дату в таблице своего года юги."),
                   QStringLiteral("**Календарная таблица.** Один год из 364 дней, общий для всех лет: день "
                                  "находится по дню года д.")};
-             raggedBullets(page, steps, 0.95, true);
+             page.bullets(keepEachTogether(steps), true, 0.95, Qt::AlignLeft);
              page.note(QStringLiteral("В программе"),
                        QStringLiteral("Пункт «пнб» меню разделов открывает дневную таблицу юги с отмеченным "
                                       "днём. Щелчок по листу переключает её на календарную таблицу, следующий — "
@@ -331,13 +323,12 @@ void drawVrksDatingPage(const Context& ctx) {
          [&] {
              page.heading(QStringLiteral("Примеры"));
              for (const QDate& date : {QDate(2025, 6, 15), QDate(2025, 1, 15)}) {
-                 const VrksDay d = mustLookUp(ctx, date);
-                 raggedNote(page, QStringLiteral("Дата ") + dotted(date),
-                           datingSteps(d), BoxStyle::Accent);
+                 const VrksDay d = tableDay(ctx, date);
+                 page.note(QStringLiteral("Дата ") + dotted(date), datingSteps(d), BoxStyle::Accent, Qt::AlignLeft);
              }
          }},
         {1.05, 1}, 1.4);
-    page.footer(vrksFooterLeft(QStringLiteral("датировка")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("датировка")), orivantProjectFooter());
     page.save(ctx);
 }
 

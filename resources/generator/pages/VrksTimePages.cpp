@@ -2,6 +2,9 @@
 // year against the tropical year) and the paschal format (Easter in both calendars).
 #include "kit/Page.h"
 #include "pages/VrksPages.h"
+
+#include "kit/Formatting.h"
+#include "pages/Footers.h"
 #include "facts/VrksFacts.h"
 
 #include <QPainterPath>
@@ -76,7 +79,7 @@ void drawVrksChronologyPage(const Context& ctx) {
                        BoxStyle::Accent);
          }},
         {1, 1.25, 1}, 1.2);
-    page.footer(vrksFooterLeft(QStringLiteral("хронология")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("хронология")), orivantProjectFooter());
     page.save(ctx);
 }
 
@@ -255,7 +258,7 @@ void drawVrksAstronomicalPage(const Context& ctx) {
                           signedDecimal(greg2053, 2)),
                  Qt::AlignLeft, 0.85, pagePalette().ink);
     page.drawing(page.remaining() - 0.6 * u, [&](QPainter& p, const QRectF& r) { drawDriftChart(p, r, u); });
-    page.footer(vrksFooterLeft(QStringLiteral("астрономический формат")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("астрономический формат")), orivantProjectFooter());
     page.save(ctx);
 }
 
@@ -440,7 +443,7 @@ void drawVrksPaschalPage(const Context& ctx) {
                           dateAndYears(orthodox.earliest, orthodox.earliestYears),
                           dateAndYears(orthodox.latest, orthodox.latestYears)),
                  Qt::AlignLeft, 0.85, pagePalette().ink);
-    page.footer(vrksFooterLeft(QStringLiteral("пасхальный формат")), projectFooterRight());
+    page.footer(vrksFooter(QStringLiteral("пасхальный формат")), orivantProjectFooter());
     page.save(ctx);
 }
 
