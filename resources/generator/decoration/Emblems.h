@@ -2,13 +2,13 @@
 // The emblems of the calendar systems: one vector drawing per system of the icon grid
 // (1 … 25, in grid order) and the program's own emblem (0).
 
+#include "facts/CalendarSystems.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPointF>
 
 namespace zuvgen::deco {
-
-constexpr int kSystemCount = 25;
 
 // Draws emblem `system` (0 … 25) centred on `centre`; the emblem fits a circle of radius
 // `radius` and leaves everything outside its own outline untouched. Emblem 0 is meant for an

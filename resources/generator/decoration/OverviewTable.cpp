@@ -13,38 +13,38 @@
 namespace zuvgen::deco {
 namespace {
 
+// The kind of reckoning and a short note, in grid order.
 struct SystemRow {
-    const char* name;  // the hint of the system's icon
-    const char* kind;
-    const char* note;
+    QString kind;
+    QString note;
 };
 
 const SystemRow kSystems[kSystemCount] = {
-    {"кс зувская", "сводная", "рамка проекта: сетка систем, разделы и описания"},
-    {"кс григорианская", "солнечный", "високосный год — 366 дней; реформа 1582 года"},
-    {"кс варийская", "солнечный", "13 месяцев по 28 дней; юга — четыре года"},
-    {"кс юлианская", "солнечный", "високосным бывает каждый четвёртый год"},
-    {"кс дендерская", "звёздный", "круглый зодиак храма в Дендере, Египет"},
-    {"кс бахайская", "солнечный", "19 месяцев по 19 дней и вставные дни"},
-    {"кс арабская", "лунный", "12 лунных месяцев, год около 354 дней"},
-    {"кс каргопольская", "народный", "сезонные знаки в узорах Русского Севера"},
-    {"кс фестская", "знаковый", "знаки Фестского диска, Крит; прочтение спорно"},
-    {"кс тэнгрианская", "циклический", "двенадцатилетний цикл степных народов"},
-    {"кс миттельбергская", "лунно-солнечный", "небесный диск, найденный на горе Миттельберг"},
-    {"кс сторожевская", "солнечный", "солнечные ориентиры кургана — толкование"},
-    {"кс ориньякская", "лунный", "метки на кости палеолита; счёт лун — толкование"},
-    {"кс радимичская", "солнечный", "солярные знаки восточнославянских древностей"},
-    {"кс ачинская", "лунный", "спираль ямок на палеолитическом жезле — толкование"},
-    {"кс инглингская", "солнечный", "годовой круг скандинавской традиции, руна года"},
-    {"кс никопольская", "сезонный", "сезонный круг по скифским древностям Приднепровья"},
-    {"кс африканская", "лунный", "насечки на кости Ишанго; счёт лун — толкование"},
-    {"кс сутатусская", "лунно-солнечный", "календарь муисков, наскальные росписи Колумбии"},
-    {"кс друидская", "лунно-солнечный", "календарь из Колиньи: лунные месяцы и вставки"},
-    {"кс серпоновская", "сезонный", "годовой круг полевых работ: сев и жатва"},
-    {"кс мерлинская", "солнечный", "каменные круги Британии и ось солнцестояния"},
-    {"кс маскальская", "солнечный", "12 месяцев по 30 дней и короткий тринадцатый"},
-    {"кс шумерская", "лунно-солнечный", "лунные месяцы и вставной месяц; клинопись"},
-    {"кс болгарская", "циклический", "древнеболгарский счёт лет по двенадцатилетию"},
+    {QStringLiteral("сводная"), QStringLiteral("рамка проекта: сетка систем, разделы и описания")},
+    {QStringLiteral("солнечный"), QStringLiteral("високосный год — 366 дней; реформа 1582 года")},
+    {QStringLiteral("солнечный"), QStringLiteral("13 месяцев по 28 дней; юга — четыре года")},
+    {QStringLiteral("солнечный"), QStringLiteral("високосным бывает каждый четвёртый год")},
+    {QStringLiteral("звёздный"), QStringLiteral("круглый зодиак храма в Дендере, Египет")},
+    {QStringLiteral("солнечный"), QStringLiteral("19 месяцев по 19 дней и вставные дни")},
+    {QStringLiteral("лунный"), QStringLiteral("12 лунных месяцев, год около 354 дней")},
+    {QStringLiteral("народный"), QStringLiteral("сезонные знаки в узорах Русского Севера")},
+    {QStringLiteral("знаковый"), QStringLiteral("знаки Фестского диска, Крит; прочтение спорно")},
+    {QStringLiteral("циклический"), QStringLiteral("двенадцатилетний цикл степных народов")},
+    {QStringLiteral("лунно-солнечный"), QStringLiteral("небесный диск, найденный на горе Миттельберг")},
+    {QStringLiteral("солнечный"), QStringLiteral("солнечные ориентиры кургана — толкование")},
+    {QStringLiteral("лунный"), QStringLiteral("метки на кости палеолита; счёт лун — толкование")},
+    {QStringLiteral("солнечный"), QStringLiteral("солярные знаки восточнославянских древностей")},
+    {QStringLiteral("лунный"), QStringLiteral("спираль ямок на палеолитическом жезле — толкование")},
+    {QStringLiteral("солнечный"), QStringLiteral("годовой круг скандинавской традиции, руна года")},
+    {QStringLiteral("сезонный"), QStringLiteral("сезонный круг по скифским древностям Приднепровья")},
+    {QStringLiteral("лунный"), QStringLiteral("насечки на кости Ишанго; счёт лун — толкование")},
+    {QStringLiteral("лунно-солнечный"), QStringLiteral("календарь муисков, наскальные росписи Колумбии")},
+    {QStringLiteral("лунно-солнечный"), QStringLiteral("календарь из Колиньи: лунные месяцы и вставки")},
+    {QStringLiteral("сезонный"), QStringLiteral("годовой круг полевых работ: сев и жатва")},
+    {QStringLiteral("солнечный"), QStringLiteral("каменные круги Британии и ось солнцестояния")},
+    {QStringLiteral("солнечный"), QStringLiteral("12 месяцев по 30 дней и короткий тринадцатый")},
+    {QStringLiteral("лунно-солнечный"), QStringLiteral("лунные месяцы и вставной месяц; клинопись")},
+    {QStringLiteral("циклический"), QStringLiteral("древнеболгарский счёт лет по двенадцатилетию")},
 };
 
 }  // namespace
@@ -96,12 +96,12 @@ QImage drawOverviewTable(int width, int height) {
         if (i < 3) p.fillRect(QRectF(left, y, 4, rowH), gold);
         textIn(p, QRectF(left, y, colNo, rowH), Qt::AlignCenter, QString::number(i + 1), typeface(Face::SansBold, 15), navy);
         paintEmblem(p, i + 1, QPointF(xSign + colSign / 2, y + rowH / 2), rowH / 2 - 1.5);
-        const QString name = QString::fromUtf8(s.name);
+        const QString name = QStringLiteral("кс ") + systemName(i + 1);  // the hint of the system's icon
         textIn(p, QRectF(xName + pad, y, colName - pad, rowH), Qt::AlignLeft | Qt::AlignVCenter, name,
                i < 3 ? typeface(Face::SansBold, 15) : rowFont, ink);
         textIn(p, QRectF(xKind + pad, y, colKind - pad, rowH), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromUtf8(s.kind), rowFont, rgb(0x3d5a80));
-        const QString note = QString::fromUtf8(s.note);
+               s.kind, rowFont, rgb(0x3d5a80));
+        const QString& note = s.note;
         textIn(p, QRectF(xNote + pad, y, right - xNote - pad, rowH), Qt::AlignLeft | Qt::AlignVCenter, note,
                fittedFont(rowFont, note, right - xNote - 2 * pad, 15, 11), ink);
     }

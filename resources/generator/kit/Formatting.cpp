@@ -48,28 +48,39 @@ QString grouped(qint64 value, QChar separator) {
 }
 
 QString weekdayName(int weekday) {
-    static const char* const names[] = {"понедельник", "вторник", "среда", "четверг",
-                                        "пятница", "суббота", "воскресенье"};
-    return QString::fromUtf8(names[(weekday - 1) % 7]);
+    static const QString names[] = {
+        QStringLiteral("понедельник"), QStringLiteral("вторник"), QStringLiteral("среда"),
+        QStringLiteral("четверг"), QStringLiteral("пятница"), QStringLiteral("суббота"),
+        QStringLiteral("воскресенье")};
+    return names[(weekday - 1) % 7];
 }
 
 QString weekdayName(const QDate& date) { return weekdayName(date.dayOfWeek()); }
 
 QString weekdayShort(int weekday) {
-    static const char* const names[] = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"};
-    return QString::fromUtf8(names[(weekday - 1) % 7]);
+    static const QString names[] = {
+        QStringLiteral("пн"), QStringLiteral("вт"), QStringLiteral("ср"),
+        QStringLiteral("чт"), QStringLiteral("пт"), QStringLiteral("сб"),
+        QStringLiteral("вс")};
+    return names[(weekday - 1) % 7];
 }
 
 QString monthNominative(int month) {
-    static const char* const names[] = {"январь", "февраль", "март", "апрель", "май", "июнь",
-                                        "июль", "август", "сентябрь", "октябрь", "ноябрь", "декабрь"};
-    return QString::fromUtf8(names[(month - 1) % 12]);
+    static const QString names[] = {
+        QStringLiteral("январь"), QStringLiteral("февраль"), QStringLiteral("март"),
+        QStringLiteral("апрель"), QStringLiteral("май"), QStringLiteral("июнь"),
+        QStringLiteral("июль"), QStringLiteral("август"), QStringLiteral("сентябрь"),
+        QStringLiteral("октябрь"), QStringLiteral("ноябрь"), QStringLiteral("декабрь")};
+    return names[(month - 1) % 12];
 }
 
 QString monthGenitive(int month) {
-    static const char* const names[] = {"января", "февраля", "марта", "апреля", "мая", "июня",
-                                        "июля", "августа", "сентября", "октября", "ноября", "декабря"};
-    return QString::fromUtf8(names[(month - 1) % 12]);
+    static const QString names[] = {
+        QStringLiteral("января"), QStringLiteral("февраля"), QStringLiteral("марта"),
+        QStringLiteral("апреля"), QStringLiteral("мая"), QStringLiteral("июня"),
+        QStringLiteral("июля"), QStringLiteral("августа"), QStringLiteral("сентября"),
+        QStringLiteral("октября"), QStringLiteral("ноября"), QStringLiteral("декабря")};
+    return names[(month - 1) % 12];
 }
 
 QString longRussianDate(const QDate& date) {
@@ -78,18 +89,22 @@ QString longRussianDate(const QDate& date) {
 
 QString ordinal(int n) { return QString::number(n) + QStringLiteral("-й"); }
 
-QString pluralRu(int n, const char* one, const char* few, const char* many) {
+QString pluralRu(int n, const QString& one, const QString& few, const QString& many) {
     const int lastTwo = n % 100, last = n % 10;
-    if (lastTwo >= 11 && lastTwo <= 14) return QString::fromUtf8(many);
-    if (last == 1) return QString::fromUtf8(one);
-    if (last >= 2 && last <= 4) return QString::fromUtf8(few);
-    return QString::fromUtf8(many);
+    if (lastTwo >= 11 && lastTwo <= 14) return many;
+    if (last == 1) return one;
+    if (last >= 2 && last <= 4) return few;
+    return many;
 }
 
 QString romanNumeral(int n) {
-    static const char* const numerals[] = {"I",  "II",  "III", "IV",  "V",   "VI",  "VII",
-                                           "VIII", "IX", "X",   "XI",  "XII", "XIII"};
-    return QString::fromLatin1(numerals[n - 1]);
+    static const QString numerals[] = {
+        QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
+        QStringLiteral("IV"), QStringLiteral("V"), QStringLiteral("VI"),
+        QStringLiteral("VII"), QStringLiteral("VIII"), QStringLiteral("IX"),
+        QStringLiteral("X"), QStringLiteral("XI"), QStringLiteral("XII"),
+        QStringLiteral("XIII")};
+    return numerals[n - 1];
 }
 
 }  // namespace zuvgen

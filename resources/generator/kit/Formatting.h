@@ -32,7 +32,7 @@ QString longRussianDate(const QDate& date);         // "15 марта 2005 г."
 
 QString ordinal(int n);                             // "1-й", "2-й"
 // The noun form after a number: pluralRu(5, "день", "дня", "дней") → "дней".
-QString pluralRu(int n, const char* one, const char* few, const char* many);
+QString pluralRu(int n, const QString& one, const QString& few, const QString& many);
 QString romanNumeral(int n);                        // "I" … "XIII"
 
 }  // namespace zuvgen

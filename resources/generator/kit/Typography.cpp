@@ -55,8 +55,10 @@ QFont fittedFont(QFont font, const QString& text, qreal width, int maxSize, int 
 
 QString keepTogether(QString text) {
     const QChar nbsp(0x00A0);
-    for (const char* op : {"−", "+", "=", "·", "div", "mod", "…"}) {
-        const QString bare = QString::fromUtf8(op);
+    static const QString ops[] = {QStringLiteral("−"), QStringLiteral("+"),   QStringLiteral("="),
+                                  QStringLiteral("·"), QStringLiteral("div"), QStringLiteral("mod"),
+                                  QStringLiteral("…")};
+    for (const QString& bare : ops) {
         text.replace(QLatin1Char(' ') + bare + QLatin1Char(' '), nbsp + bare + nbsp);
     }
     return text;

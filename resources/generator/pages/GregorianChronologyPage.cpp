@@ -15,7 +15,6 @@
 
 namespace zuvgen {
 
-using namespace Qt::Literals::StringLiterals;
 using namespace greg;
 
 namespace {
@@ -23,7 +22,7 @@ namespace {
 // ---- the adoption of the Gregorian calendar ------------------------------------------------
 
 struct Adoption {
-    const char* where;
+    QString where;
     Ymd lastJulian;  // the last day counted by the Julian calendar
 };
 
@@ -33,15 +32,15 @@ Ymd firstGregorianDay(const Adoption& a) {
 }
 
 const Adoption kAdoptions[] = {
-    {"Папская область, Испания, Португалия, Речь Посполитая", {1582, 10, 4}},
-    {"Франция", {1582, 12, 9}},
-    {"Венгрия", {1587, 10, 21}},
-    {"Протестантские земли Германии, Дания и Норвегия", {1700, 2, 18}},
-    {"Великобритания и её колонии", {1752, 9, 2}},
-    {"Швеция и Финляндия", {1753, 2, 17}},
-    {"Болгария", {1916, 3, 31}},
-    {"Советская Россия", {1918, 1, 31}},
-    {"Греция", {1923, 2, 15}},
+    {QStringLiteral("Папская область, Испания, Португалия, Речь Посполитая"), {1582, 10, 4}},
+    {QStringLiteral("Франция"), {1582, 12, 9}},
+    {QStringLiteral("Венгрия"), {1587, 10, 21}},
+    {QStringLiteral("Протестантские земли Германии, Дания и Норвегия"), {1700, 2, 18}},
+    {QStringLiteral("Великобритания и её колонии"), {1752, 9, 2}},
+    {QStringLiteral("Швеция и Финляндия"), {1753, 2, 17}},
+    {QStringLiteral("Болгария"), {1916, 3, 31}},
+    {QStringLiteral("Советская Россия"), {1918, 1, 31}},
+    {QStringLiteral("Греция"), {1923, 2, 15}},
 };
 
 // One row per period of equal lag: from the Julian 1 March of a century year on which the lag
@@ -118,21 +117,21 @@ void drawLagChart(QPainter& p, const QRectF& area, qreal u) {
         p.setPen(pal.accent2);
         p.setFont(typeface(Face::SansBold, 0.72 * u));
         p.drawText(QRectF(at.x() - 7.4 * u, at.y() - 1.5 * u, 7 * u, 1.2 * u), Qt::AlignRight | Qt::AlignVCenter,
-                   u"%1: %2 сут"_s.arg(day.year).arg(lag));
+                   QStringLiteral("%1: %2 сут").arg(day.year).arg(lag));
     }
     p.setPen(pal.muted);
     p.setFont(typeface(Face::SansItalic, 0.7 * u));
     p.drawText(QRectF(plot.right() - plot.width() * 0.6, py(1.5) - 0.65 * u, plot.width() * 0.6 - 0.3 * u, 1.3 * u),
-               Qt::AlignRight | Qt::AlignVCenter, u"разница юлианской и григорианской дат, сутки"_s);
+               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("разница юлианской и григорианской дат, сутки"));
 }
 
 }  // namespace
 
 void drawGregorianChronologyPage(const Context& ctx) {
-    Page page(u"GRKS_HKS"_s);
+    Page page(QStringLiteral("GRKS_HKS"));
     page.setBodySize(fittedBodySize(page.width(), page.height(), 14));
-    page.title(u"Хронология григорианского календаря"_s,
-               u"от юлианского календаря к реформе 1582 года и её принятию в разных странах"_s);
+    page.title(QStringLiteral("Хронология григорианского календаря"),
+               QStringLiteral("от юлианского календаря к реформе 1582 года и её принятию в разных странах"));
     const QDate reform(1582, 10, 15);
     const qint64 lastJulianJdn = jdnFromJulian(1582, 10, 4);
     int revisedSplit = 1924;
@@ -140,71 +139,71 @@ void drawGregorianChronologyPage(const Context& ctx) {
 
     page.columns({
         [&] {
-            page.heading(u"Основные события"_s);
+            page.heading(QStringLiteral("Основные события"));
             page.definitions(
                 {
-                    {u"46 г. до н. э."_s,
-                     u"Юлий Цезарь реформирует римский календарь; с 1 января 45 г. до н. э. три года "
-                     "подряд имеют по 365 дней, четвёртый — 366. Средний год — %1 суток."_s.arg(decimal(meanYearJulian(), 2))},
-                    {u"325"_s,
-                     u"Первый Никейский собор связывает расчёт Пасхи с весенним равноденствием, "
-                     "приходившимся тогда на 21 марта."_s},
-                    {u"IV–XVI вв."_s,
-                     u"Юлианский год длиннее тропического (≈ %1 сут): за каждые %2 лет календарь отстаёт "
-                     "от Солнца на сутки; к XVI веку равноденствие сместилось к 11 марта."_s
+                    {QStringLiteral("46 г. до н. э."),
+                     QStringLiteral("Юлий Цезарь реформирует римский календарь; с 1 января 45 г. до н. э. три года "
+                     "подряд имеют по 365 дней, четвёртый — 366. Средний год — %1 суток.").arg(decimal(meanYearJulian(), 2))},
+                    {QStringLiteral("325"),
+                     QStringLiteral("Первый Никейский собор связывает расчёт Пасхи с весенним равноденствием, "
+                     "приходившимся тогда на 21 марта.")},
+                    {QStringLiteral("IV–XVI вв."),
+                     QStringLiteral("Юлианский год длиннее тропического (≈ %1 сут): за каждые %2 лет календарь отстаёт "
+                     "от Солнца на сутки; к XVI веку равноденствие сместилось к 11 марта.")
                          .arg(decimal(kMeanTropicalYear, 5))
                          .arg(std::lround(yearsPerDayOfDrift(meanYearJulian())))},
-                    {u"1563"_s, u"Тридентский собор поручает исправление календаря папе."_s},
-                    {u"1570-е"_s,
-                     u"Проект Алоизия Лилия: убрать три високосных года из каждых четырёхсот и "
-                     "исправить лунный расчёт Пасхи. Папская комиссия с Христофором Клавием готовит реформу."_s},
-                    {u"24.02.1582"_s, u"Папа Григорий XIII подписывает буллу «Inter gravissimas»."_s},
-                    {u"1582"_s,
-                     u"За %1, %2, сразу следует %3, %4: %5 дат пропущены, порядок дней недели не "
-                     "нарушен."_s.arg(longYmd(julianFromJdn(lastJulianJdn)), weekdayName(isoWeekdayFromJdn(lastJulianJdn)),
+                    {QStringLiteral("1563"), QStringLiteral("Тридентский собор поручает исправление календаря папе.")},
+                    {QStringLiteral("1570-е"),
+                     QStringLiteral("Проект Алоизия Лилия: убрать три високосных года из каждых четырёхсот и "
+                     "исправить лунный расчёт Пасхи. Папская комиссия с Христофором Клавием готовит реформу.")},
+                    {QStringLiteral("24.02.1582"), QStringLiteral("Папа Григорий XIII подписывает буллу «Inter gravissimas».")},
+                    {QStringLiteral("1582"),
+                     QStringLiteral("За %1, %2, сразу следует %3, %4: %5 дат пропущены, порядок дней недели не "
+                     "нарушен.").arg(longYmd(julianFromJdn(lastJulianJdn)), weekdayName(isoWeekdayFromJdn(lastJulianJdn)),
                                       longRussianDate(reform), weekdayName(reform))
                          .arg(julianLag(reform.toJulianDay()))},
-                    {u"1583"_s, u"Жозеф Скалигер вводит юлианский период — основу счёта юлианских дней."_s},
-                    {u"1700–1753"_s, u"Календарь принимают протестантские страны Европы."_s},
-                    {u"1918"_s,
-                     u"Декрет Совнаркома вводит в России западноевропейский календарь: после 31 января "
-                     "наступает 14 февраля."_s},
-                    {u"1923"_s,
-                     u"Часть православных церквей принимает новоюлианский календарь Миланковича; его "
-                     "високосные годы совпадают с григорианскими до %1 года."_s.arg(revisedSplit)},
-                    {u"1988"_s, u"Выходит стандарт ISO 8601: даты по григорианскому календарю, неделя с понедельника."_s},
+                    {QStringLiteral("1583"), QStringLiteral("Жозеф Скалигер вводит юлианский период — основу счёта юлианских дней.")},
+                    {QStringLiteral("1700–1753"), QStringLiteral("Календарь принимают протестантские страны Европы.")},
+                    {QStringLiteral("1918"),
+                     QStringLiteral("Декрет Совнаркома вводит в России западноевропейский календарь: после 31 января "
+                     "наступает 14 февраля.")},
+                    {QStringLiteral("1923"),
+                     QStringLiteral("Часть православных церквей принимает новоюлианский календарь Миланковича; его "
+                     "високосные годы совпадают с григорианскими до %1 года.").arg(revisedSplit)},
+                    {QStringLiteral("1988"), QStringLiteral("Выходит стандарт ISO 8601: даты по григорианскому календарю, неделя с понедельника.")},
                 },
                 7.0, Qt::AlignLeft, 0.95);
-            page.note(u"Точность"_s,
-                      u"Средний григорианский год — %1 суток; сутки расхождения с тропическим годом "
-                      "набегают примерно за %2 лет."_s.arg(decimal(meanYearGregorian(), 4))
+            page.note(QStringLiteral("Точность"),
+                      QStringLiteral("Средний григорианский год — %1 суток; сутки расхождения с тропическим годом "
+                      "набегают примерно за %2 лет.").arg(decimal(meanYearGregorian(), 4))
                           .arg(grouped(std::lround(yearsPerDayOfDrift(meanYearGregorian()) / 100.0) * 100, kNoBreakSpace)));
         },
         [&] {
-            page.heading(u"Переход на григорианский календарь"_s);
+            page.heading(QStringLiteral("Переход на григорианский календарь"));
             PageTable t;
-            t.headers = {u"Страна"_s, u"Последний юлианский день"_s, u"Следующий день"_s, u"Разница"_s};
+            t.headers = {QStringLiteral("Страна"), QStringLiteral("Последний юлианский день"), QStringLiteral("Следующий день"), QStringLiteral("Разница")};
             for (const Adoption& a : kAdoptions) {
                 const Ymd next = firstGregorianDay(a);
-                t.rows.push_back({QString::fromUtf8(a.where), dottedYmd(a.lastJulian), dottedYmd(next),
-                                  u"%1 сут"_s.arg(julianLag(jdnFromGregorian(next.year, next.month, next.day)))});
+                t.rows.push_back({a.where, dottedYmd(a.lastJulian), dottedYmd(next),
+                                  QStringLiteral("%1 сут").arg(julianLag(jdnFromGregorian(next.year, next.month, next.day)))});
             }
             t.widths = {2.6, 1.35, 1.35, 0.9};
             t.align = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter};
             t.fontScale = 0.85;
             t.highlightRows = {0, 7};
-            t.caption = u"Япония (1873), Китай (1912) и Турция (1926) перешли на григорианский календарь с календарей иного устройства."_s;
+            t.caption = QStringLiteral("Япония (1873), Китай (1912) и Турция (1926) перешли на григорианский календарь с календарей иного устройства.");
             page.table(t);
 
-            page.heading(u"Расхождение двух календарей"_s);
-            page.paragraph(u"Юлианский календарь считает високосными все столетние годы, григорианский — "
+            page.heading(QStringLiteral("Расхождение двух календарей"));
+            page.paragraph(QStringLiteral("Юлианский календарь считает високосными все столетние годы, григорианский — "
                            "лишь кратные 400. Поэтому после 29 февраля (по юлианскому счёту) каждого "
-                           "столетнего года, не кратного 400, разница растёт на сутки."_s);
+                           "столетнего года, не кратного 400, разница растёт на сутки."));
             const std::vector<LagPeriod> periods = lagPeriods(2, 25);
             PageTable lag;
             const size_t groups = 3;
             const size_t perGroup = (periods.size() + groups - 1) / groups;
-            for (size_t g = 0; g < groups; ++g) lag.headers << u"С юл. даты"_s << u"Григ. дата"_s << u"Сут"_s;
+            for (size_t g = 0; g < groups; ++g) lag.headers << QStringLiteral("С юл. даты") << QStringLiteral("Григ. дата") << QStringLiteral("Сут");
             for (size_t i = 0; i < perGroup; ++i) {
                 QStringList row;
                 for (size_t g = 0; g < groups; ++g) {
@@ -228,7 +227,7 @@ void drawGregorianChronologyPage(const Context& ctx) {
         },
     },
                  {1, 1.12});
-    page.footer(gregorianFooter(u"хронология календарной системы"_s), zuvProjectFooter());
+    page.footer(gregorianFooter(QStringLiteral("хронология календарной системы")), zuvProjectFooter());
     page.save(ctx);
 }
 

@@ -12,7 +12,6 @@
 
 namespace zuvgen {
 
-using namespace Qt::Literals::StringLiterals;
 using namespace greg;
 
 namespace {
@@ -79,13 +78,13 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
     // Week numbers and the caption.
     p.setFont(small);
     p.setPen(pal.muted);
-    p.drawText(cellRect(1, 8).adjusted(0.3 * u, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, u"нед."_s);
+    p.drawText(cellRect(1, 8).adjusted(0.3 * u, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("нед."));
     for (int w = 0; w < weeks; ++w) p.drawText(cellRect(w + 2, 8), Qt::AlignCenter, QString::number(w + 1));
     p.setFont(typeface(Face::SerifBold, 0.75 * u));
     p.setPen(pal.ink);
     const QRectF captionRow = cellRect(1, 9);
     p.drawText(QRectF(captionRow.left(), captionRow.top(), nameW + weeks * cw, ch), Qt::AlignCenter,
-               u"%1 год"_s.arg(year));
+               QStringLiteral("%1 год").arg(year));
 
     // Grid lines: weekday block and week-number row.
     p.setPen(QPen(pal.rule, std::max(1.0, 0.04 * u)));
@@ -116,32 +115,32 @@ void drawBandExcerpt(QPainter& p, const QRectF& area, int year, int weeks, const
 // ---- GRKS_DKS -------------------------------------------------------------------------------
 
 void drawGregorianDatingPage(const Context& ctx) {
-    Page page(u"GRKS_DKS"_s);
+    Page page(QStringLiteral("GRKS_DKS"));
     page.setBodySize(fittedBodySize(page.width(), page.height(), 11.5));
-    page.title(u"Датировка по листам"_s, u"четырёхлетние листы GS2001 … GS2049\nи отметка дня в программе"_s);
+    page.title(QStringLiteral("Датировка по листам"), QStringLiteral("четырёхлетние листы GS2001 … GS2049\nи отметка дня в программе"));
 
-    page.heading(u"1. Лист и полоса"_s);
+    page.heading(QStringLiteral("1. Лист и полоса"));
     std::vector<int> firsts;
     for (int y = 2001; y <= 2052; ++y)
         if (firsts.empty() || firsts.back() != sheetFirstYear(y)) firsts.push_back(sheetFirstYear(y));
-    page.paragraph(u"Лист охватывает четыре года подряд, по полосе на год; всего %1 листов, от GS%2 (%2–%3) "
-                   "до GS%4 (%4–%5). Год Y лежит в полосе *b* листа, названного по его первому году *S*:"_s
+    page.paragraph(QStringLiteral("Лист охватывает четыре года подряд, по полосе на год; всего %1 листов, от GS%2 (%2–%3) "
+                   "до GS%4 (%4–%5). Год Y лежит в полосе *b* листа, названного по его первому году *S*:")
                        .arg(firsts.size())
                        .arg(firsts.front())
                        .arg(firsts.front() + 3)
                        .arg(firsts.back())
                        .arg(firsts.back() + 3));
-    page.formula(u"S = 2001 + 4 · ((Y − 2001) div 4),    b = Y − S"_s, QString(), false, 1.0);
+    page.formula(QStringLiteral("S = 2001 + 4 · ((Y − 2001) div 4),    b = Y − S"), QString(), false, 1.0);
 
-    page.heading(u"2. Столбец и строка"_s);
-    page.paragraph(u"В полосе *b* строки 3 + 11*b* … 9 + 11*b* — понедельник … воскресенье, строка "
+    page.heading(QStringLiteral("2. Столбец и строка"));
+    page.paragraph(QStringLiteral("В полосе *b* строки 3 + 11*b* … 9 + 11*b* — понедельник … воскресенье, строка "
                    "10 + 11*b* — номера недель. Столбец 1 — названия дней, столбец 2 — неделя (пн — вс) "
-                   "с 1 января, дальше по неделе на столбец; дни соседних лет серые."_s);
+                   "с 1 января, дальше по неделе на столбец; дни соседних лет серые."));
     const QDate sample(2005, 3, 15);
     page.drawing(10.5 * page.u(), [&](QPainter& p, const QRectF& r) { drawBandExcerpt(p, r, 2005, 12, sample, page.u()); });
     const SheetPlace sp = sheetPlace(sample);
-    page.caption(u"Начало полосы 2005 года. %1 (%2): лист GS%3, полоса %4, столбец %5, строка %6; "
-                 "номер недели %7 — в строке %8."_s
+    page.caption(QStringLiteral("Начало полосы 2005 года. %1 (%2): лист GS%3, полоса %4, столбец %5, строка %6; "
+                 "номер недели %7 — в строке %8.")
                      .arg(dotted(sample), weekdayName(sample))
                      .arg(sp.sheetYear)
                      .arg(sp.band)
@@ -150,17 +149,17 @@ void drawGregorianDatingPage(const Context& ctx) {
                      .arg(sp.weekNumber)
                      .arg(sp.weekRow),
                  Qt::AlignLeft, 0.8);
-    page.paragraph(u"Столбец 54 несёт номер 53, только если вся его неделя лежит внутри года; иначе он "
+    page.paragraph(QStringLiteral("Столбец 54 несёт номер 53, только если вся его неделя лежит внутри года; иначе он "
                    "повторяет первую неделю следующего года, и конец декабря ищут в столбце 2 "
-                   "следующей полосы (после полосы 3 — на следующем листе)."_s);
+                   "следующей полосы (после полосы 3 — на следующем листе)."));
 
-    page.heading(u"3. Примеры"_s);
+    page.heading(QStringLiteral("3. Примеры"));
     PageTable ex;
-    ex.headers = {u"Дата"_s, u"Лист"_s, u"Полоса"_s, u"Столбец"_s, u"Строка"_s, u"Неделя"_s};
+    ex.headers = {QStringLiteral("Дата"), QStringLiteral("Лист"), QStringLiteral("Полоса"), QStringLiteral("Столбец"), QStringLiteral("Строка"), QStringLiteral("Неделя")};
     for (const QDate& d : {sample, QDate(2005, 12, 28), QDate(2006, 12, 31), QDate(2008, 12, 30), QDate(2012, 12, 31)}) {
         const SheetPlace p = sheetPlace(d);
-        ex.rows.push_back({u"%1 %2"_s.arg(dotted(d), weekdayShort(d.dayOfWeek())), u"GS%1"_s.arg(p.sheetYear),
-                           u"%1 (%2)"_s.arg(p.band).arg(p.shownYear), QString::number(p.column), QString::number(p.row),
+        ex.rows.push_back({QStringLiteral("%1 %2").arg(dotted(d), weekdayShort(d.dayOfWeek())), QStringLiteral("GS%1").arg(p.sheetYear),
+                           QStringLiteral("%1 (%2)").arg(p.band).arg(p.shownYear), QString::number(p.column), QString::number(p.row),
                            QString::number(p.weekNumber)});
     }
     ex.widths = {1.7, 1.1, 1.2, 0.95, 0.9, 0.9};
@@ -168,13 +167,13 @@ void drawGregorianDatingPage(const Context& ctx) {
     ex.fontScale = 0.82;
     page.table(ex);
 
-    page.heading(u"4. В программе"_s);
-    page.bullets({u"«пнб» или щелчок по эмблеме главной страницы: лист с сегодняшним днём."_s,
-                  u"Правый щелчок по листу → «датировать»: календарик с датами от 01.01.2001 до 31.12.2048."_s,
-                  u"Щелчок по дню: программа выбирает лист и обводит день, его день недели и номер "
-                  "недели; рамки мигают: белый → синий → красный."_s},
+    page.heading(QStringLiteral("4. В программе"));
+    page.bullets({QStringLiteral("«пнб» или щелчок по эмблеме главной страницы: лист с сегодняшним днём."),
+                  QStringLiteral("Правый щелчок по листу → «датировать»: календарик с датами от 01.01.2001 до 31.12.2048."),
+                  QStringLiteral("Щелчок по дню: программа выбирает лист и обводит день, его день недели и номер "
+                  "недели; рамки мигают: белый → синий → красный.")},
                  true, 0.95, Qt::AlignLeft);
-    page.footer(gregorianFooter(u"датировка"_s), zuvProjectFooter());
+    page.footer(gregorianFooter(QStringLiteral("датировка")), zuvProjectFooter());
     page.save(ctx);
 }
 

@@ -12,7 +12,6 @@
 
 namespace zuvgen {
 
-using namespace Qt::Literals::StringLiterals;
 using namespace greg;
 
 namespace {
@@ -54,9 +53,9 @@ void drawYearCalendar(QPainter& p, const QRectF& area, int year, qreal u) {
 }  // namespace
 
 void drawGregorianDescriptionPage(const Context& ctx) {
-    Page page(u"ANONS_GRKS"_s);
+    Page page(QStringLiteral("ANONS_GRKS"));
     page.setBodySize(fittedBodySize(page.width(), page.height(), 15));
-    page.title(u"Григорианская календарная система"_s, u"краткое описание"_s);
+    page.title(QStringLiteral("Григорианская календарная система"), QStringLiteral("краткое описание"));
 
     // Counts over one full cycle of 400 years.
     int leapYears = 0, months = 0;
@@ -77,58 +76,58 @@ void drawGregorianDescriptionPage(const Context& ctx) {
 
     page.columns({
         [&] {
-            page.heading(u"Устройство"_s);
-            page.paragraph(u"Солнечный календарь: год из 12 месяцев по 28–31 дню, 365 дней в простом "
+            page.heading(QStringLiteral("Устройство"));
+            page.paragraph(QStringLiteral("Солнечный календарь: год из 12 месяцев по 28–31 дню, 365 дней в простом "
                            "году и 366 — в високосном. Високосен год, номер которого делится на 4, кроме "
-                           "столетних, не делящихся на 400: 2000 — високосный, 2100 — нет."_s,
+                           "столетних, не делящихся на 400: 2000 — високосный, 2100 — нет."),
                            Qt::AlignLeft);
             PageTable t;
-            t.headers = {u"Месяц"_s, u"Дней"_s, u"Месяц"_s, u"Дней"_s};
+            t.headers = {QStringLiteral("Месяц"), QStringLiteral("Дней"), QStringLiteral("Месяц"), QStringLiteral("Дней")};
             for (int m = 1; m <= 6; ++m) {
                 auto cell = [](int month) {
                     const int common = QDate(2001, month, 1).daysInMonth(), leap = QDate(2004, month, 1).daysInMonth();
-                    return common == leap ? QString::number(common) : u"%1 (%2)"_s.arg(common).arg(leap);
+                    return common == leap ? QString::number(common) : QStringLiteral("%1 (%2)").arg(common).arg(leap);
                 };
                 t.rows.push_back({monthNominative(m), cell(m), monthNominative(m + 6), cell(m + 6)});
             }
             t.widths = {1.3, 0.8, 1.3, 0.8};
             t.align = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignHCenter};
             t.fontScale = 0.85;
-            t.caption = u"В скобках — в високосном году."_s;
+            t.caption = QStringLiteral("В скобках — в високосном году.");
             page.table(t);
         },
         [&] {
-            page.heading(u"Цикл 400 лет"_s);
-            page.bullets({u"%1 високосных года из 400"_s.arg(leapYears),
-                          u"%1 дней = ровно %2 недель"_s.arg(grouped(days, kNoBreakSpace)).arg(grouped(days / 7, kNoBreakSpace)),
-                          u"%1 месяцев; средний год — %2 суток"_s.arg(grouped(months, kNoBreakSpace)).arg(decimal(double(days) / 400.0, 4)),
-                          u"через 400 лет даты снова приходятся на те же дни недели; 13-е число приходится "
-                          "на пятницу %1 раз за цикл%2"_s.arg(fridays13).arg(fridayMost ? u" — чаще, чем на любой другой день"_s : QString())},
+            page.heading(QStringLiteral("Цикл 400 лет"));
+            page.bullets({QStringLiteral("%1 високосных года из 400").arg(leapYears),
+                          QStringLiteral("%1 дней = ровно %2 недель").arg(grouped(days, kNoBreakSpace)).arg(grouped(days / 7, kNoBreakSpace)),
+                          QStringLiteral("%1 месяцев; средний год — %2 суток").arg(grouped(months, kNoBreakSpace)).arg(decimal(double(days) / 400.0, 4)),
+                          QStringLiteral("через 400 лет даты снова приходятся на те же дни недели; 13-е число приходится "
+                          "на пятницу %1 раз за цикл%2").arg(fridays13).arg(fridayMost ? QStringLiteral(" — чаще, чем на любой другой день") : QString())},
                          false, 0.95, Qt::AlignLeft);
-            page.heading(u"История"_s);
-            page.paragraph(u"Введён буллой папы Григория XIII в 1582 году: за 4 октября сразу "
+            page.heading(QStringLiteral("История"));
+            page.paragraph(QStringLiteral("Введён буллой папы Григория XIII в 1582 году: за 4 октября сразу "
                            "последовало 15 октября. В России действует с 14 февраля 1918 года; "
-                           "сегодня юлианский календарь отстаёт от него на %1 суток."_s
+                           "сегодня юлианский календарь отстаёт от него на %1 суток.")
                                .arg(julianLag(QDate(2025, 1, 1).toJulianDay())));
         },
         [&] {
-            page.heading(u"Разделы в программе"_s);
-            page.caption(u"Меню разделов открывает левый нижний угловой рисунок:"_s, Qt::AlignLeft, 0.9, pagePalette().ink);
-            page.definitions({{u"пнб"_s, u"прошлое, настоящее, будущее: листы 2001–2052 с отмеченным днём"_s},
-                              {u"спд"_s, u"стандарт представления дат"_s},
-                              {u"дкс"_s, u"датировка по четырёхлетним листам"_s},
-                              {u"хкс"_s, u"хронология календарной системы"_s},
-                              {u"ткс"_s, u"«формат лилианский»: юлианский и лилианский дни"_s}},
+            page.heading(QStringLiteral("Разделы в программе"));
+            page.caption(QStringLiteral("Меню разделов открывает левый нижний угловой рисунок:"), Qt::AlignLeft, 0.9, pagePalette().ink);
+            page.definitions({{QStringLiteral("пнб"), QStringLiteral("прошлое, настоящее, будущее: листы 2001–2052 с отмеченным днём")},
+                              {QStringLiteral("спд"), QStringLiteral("стандарт представления дат")},
+                              {QStringLiteral("дкс"), QStringLiteral("датировка по четырёхлетним листам")},
+                              {QStringLiteral("хкс"), QStringLiteral("хронология календарной системы")},
+                              {QStringLiteral("ткс"), QStringLiteral("«формат лилианский»: юлианский и лилианский дни")}},
                              3.2, Qt::AlignLeft);
-            page.caption(u"Это описание открывает пункт «анонс» правого нижнего углового рисунка."_s,
+            page.caption(QStringLiteral("Это описание открывает пункт «анонс» правого нижнего углового рисунка."),
                          Qt::AlignLeft, 0.85);
         },
     });
     const int sampleYear = 2001;
-    page.heading(u"Календарь %1 года — первого года листов GS%1 и XXI века"_s.arg(sampleYear));
+    page.heading(QStringLiteral("Календарь %1 года — первого года листов GS%1 и XXI века").arg(sampleYear));
     page.drawing(page.remaining() - 0.6 * page.u(),
                  [&](QPainter& p, const QRectF& r) { drawYearCalendar(p, r, sampleYear, page.u()); });
-    page.footer(gregorianFooter(u"краткое описание системы"_s), zuvProjectFooter());
+    page.footer(gregorianFooter(QStringLiteral("краткое описание системы")), zuvProjectFooter());
     page.save(ctx);
 }
 

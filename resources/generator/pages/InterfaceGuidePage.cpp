@@ -12,8 +12,6 @@
 
 namespace zuvgen {
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 // ---- ANONS_GOP ------------------------------------------------------------------------------
@@ -61,19 +59,19 @@ void drawWindowPlan(QPainter& p, const QRectF& win, qreal u) {
     }
     p.setPen(pal.ink);
     p.setFont(typeface(Face::SansBold, 0.4 * u));
-    p.drawText(top.adjusted(band, 0, -band, 0), Qt::AlignCenter, u"КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"_s);
-    p.drawText(bottom.adjusted(band, 0, -band, 0), Qt::AlignCenter, u"ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"_s);
+    p.drawText(top.adjusted(band, 0, -band, 0), Qt::AlignCenter, QStringLiteral("КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"));
+    p.drawText(bottom.adjusted(band, 0, -band, 0), Qt::AlignCenter, QStringLiteral("ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"));
 
     // The section menu with its labels at their heights.
     p.setPen(Qt::white);
     p.setFont(typeface(Face::SansBold, 0.7 * u));
-    p.drawText(QRectF(left.left(), left.top() + left.height() * 0.07, leftW, u), Qt::AlignCenter, u"ЗУВ"_s);
-    const char* const entries[] = {"главная", "календарология", "календария", "календарь", "контакт", "контроль", "комментарии"};
+    p.drawText(QRectF(left.left(), left.top() + left.height() * 0.07, leftW, u), Qt::AlignCenter, QStringLiteral("ЗУВ"));
+    const QString entries[] = {QStringLiteral("главная"), QStringLiteral("календарология"), QStringLiteral("календария"), QStringLiteral("календарь"), QStringLiteral("контакт"), QStringLiteral("контроль"), QStringLiteral("комментарии")};
     const qreal factors[] = {0.42, 0.50, 0.58, 0.67, 0.76, 0.86, 0.94};
     for (int i = 0; i < 7; ++i) {
         p.setFont(typeface(Face::SansBold, (i == 0 ? 0.5 : 0.4) * u));
         p.drawText(QRectF(left.left(), left.top() + left.height() * factors[i] - 0.4 * u, leftW, 0.8 * u), Qt::AlignCenter,
-                   QString::fromUtf8(entries[i]));
+                   entries[i]);
     }
     // The grid of 25 calendar systems.
     const qreal gridSide = std::min(content.width() * 0.8, bottom.top() - top.bottom() - 1.0 * u);
@@ -106,7 +104,7 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
     p.setBrush(Qt::white);
     p.drawRect(menu);
     p.setFont(typeface(Face::Sans, 0.7 * u));
-    const QString items[3] = {u"увеличить"_s, u"уменьшить"_s, u"датировать"_s};
+    const QString items[3] = {QStringLiteral("увеличить"), QStringLiteral("уменьшить"), QStringLiteral("датировать")};
     for (int i = 0; i < 3; ++i) {
         const QRectF r(menu.left() + 0.2 * u, menu.top() + 0.2 * u + i * 1.15 * u, menu.width() - 0.4 * u, 1.15 * u);
         if (i == 2) p.fillRect(r, pal.headerFill);
@@ -124,7 +122,7 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
     const qreal cw = cal.width() / 7, ch = cal.height() / 8;
     p.setPen(pal.accent);
     p.setFont(typeface(Face::SansBold, 0.62 * u));
-    p.drawText(QRectF(cal.left(), cal.top(), cal.width(), ch), Qt::AlignCenter, u"%1 %2"_s.arg(monthNominative(3)).arg(2005));
+    p.drawText(QRectF(cal.left(), cal.top(), cal.width(), ch), Qt::AlignCenter, QStringLiteral("%1 %2").arg(monthNominative(3)).arg(2005));
     p.setFont(typeface(Face::Sans, 0.52 * u));
     for (int wd = 1; wd <= 7; ++wd) {
         p.setPen(wd >= 6 ? pal.accent2 : pal.muted);
@@ -155,11 +153,11 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
         p.drawRect(r.adjusted(0.12 * u, 0.12 * u, -0.12 * u, -0.12 * u));
         p.setPen(Qt::white);
         p.setFont(typeface(Face::SansBold, 0.6 * u));
-        p.drawText(r, Qt::AlignCenter, u"15"_s);
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("15"));
         if (i < 2) {
             p.setPen(pal.muted);
             p.setFont(typeface(Face::Sans, 0.9 * u));
-            p.drawText(QRectF(r.right(), y, 1.6 * u, side), Qt::AlignCenter, u"→"_s);
+            p.drawText(QRectF(r.right(), y, 1.6 * u, side), Qt::AlignCenter, QStringLiteral("→"));
         }
     }
     drawBadge(p, QPointF(area.left() + 0.6 * u, y + side / 2), 11, u);
@@ -168,10 +166,10 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
 }  // namespace
 
 void drawInterfacePage(const Context& ctx) {
-    Page page(u"ANONS_GOP"_s);
+    Page page(QStringLiteral("ANONS_GOP"));
     page.setBodySize(fittedBodySize(page.width(), page.height(), 12.5));
     const qreal u = page.u();
-    page.title(u"Интерфейс программы"_s, u"краткое руководство"_s);
+    page.title(QStringLiteral("Интерфейс программы"), QStringLiteral("краткое руководство"));
     page.drawing(14 * u, [&](QPainter& p, const QRectF& r) {
         const qreal planW = std::min(r.width() * 0.64, r.height() * 1.45);
         drawWindowPlan(p, QRectF(r.left(), r.top(), planW, r.height()), u);
@@ -181,42 +179,42 @@ void drawInterfacePage(const Context& ctx) {
     const Qt::Alignment left = Qt::AlignLeft;
     page.columns({
         [&] {
-            page.heading(u"Угловые рисунки"_s);
+            page.heading(QStringLiteral("Угловые рисунки"));
             page.definitions(
-                {{u"1"_s, u"Список 25 календарных систем; «кс зувская», «кс григорианская» и «кс варийская» "
+                {{QStringLiteral("1"), QStringLiteral("Список 25 календарных систем; «кс зувская», «кс григорианская» и «кс варийская» "
                           "открывают главные страницы. Правым щелчком — всегда, левым — везде, кроме "
-                          "главного окна и этого описания."_s},
-                 {u"2"_s, u"Меню окна (ниже)."_s},
-                 {u"3"_s, u"Разделы григорианской и варийской систем: «пнб», «спд», «дкс», «хкс», «ткс»."_s},
-                 {u"4"_s, u"«анонс»: краткое описание системы, а в главном окне — это описание."_s}},
+                          "главного окна и этого описания.")},
+                 {QStringLiteral("2"), QStringLiteral("Меню окна (ниже).")},
+                 {QStringLiteral("3"), QStringLiteral("Разделы григорианской и варийской систем: «пнб», «спд», «дкс», «хкс», «ткс».")},
+                 {QStringLiteral("4"), QStringLiteral("«анонс»: краткое описание системы, а в главном окне — это описание.")}},
                 1.9, left);
-            page.caption(u"Меню открывается у указателя мыши."_s, Qt::AlignLeft, 0.85);
-            page.heading(u"Меню окна"_s);
-            page.bullets({u"«главное окно программы» — к сетке систем;"_s,
-                          u"«развернуть в экран» — на весь экран, поверх других окон;"_s,
-                          u"«свернуть в окно» — снова обычное окно;"_s,
-                          u"«свернуть на панель» — на панель задач;"_s,
-                          u"«закрыть программу» — выход."_s},
+            page.caption(QStringLiteral("Меню открывается у указателя мыши."), Qt::AlignLeft, 0.85);
+            page.heading(QStringLiteral("Меню окна"));
+            page.bullets({QStringLiteral("«главное окно программы» — к сетке систем;"),
+                          QStringLiteral("«развернуть в экран» — на весь экран, поверх других окон;"),
+                          QStringLiteral("«свернуть в окно» — снова обычное окно;"),
+                          QStringLiteral("«свернуть на панель» — на панель задач;"),
+                          QStringLiteral("«закрыть программу» — выход.")},
                          false, 0.95, left);
         },
         [&] {
-            page.heading(u"Окно и лист"_s);
+            page.heading(QStringLiteral("Окно и лист"));
             page.definitions(
-                {{u"5"_s, u"Меню слева: «главная» — к сетке систем, «контроль» — к разделу с патентом; "
-                          "пункт под указателем крупнее."_s},
-                 {u"6"_s, u"За середину верхней полосы окно перетаскивается (если не развёрнуто)."_s},
-                 {u"7"_s, u"25 календарных систем; подсказка называет систему. Щелчок по эмблеме в центре "
-                          "главной страницы системы открывает лист с отмеченным сегодняшним днём."_s},
-                 {u"8"_s, u"Орнаментальная полоса. На страницах разделов она и меню слева скрыты; "
-                          "«свернуть в окно» возвращает их."_s},
-                 {u"9"_s, u"Правый щелчок по листу: «увеличить» — вдвое (датировка григорианской системы — "
-                          "втрое), прокрутка колесом; «уменьшить» — обратно; «датировать» — на экранах с датой."_s},
-                 {u"10"_s, u"Щелчок по дню отмечает его; календарик остаётся открытым, щелчок по листу скрывает его."_s},
-                 {u"11"_s, u"Рамки вокруг дня, его дня недели и недели меняют цвет раз в секунду: белый → синий → красный."_s}},
+                {{QStringLiteral("5"), QStringLiteral("Меню слева: «главная» — к сетке систем, «контроль» — к разделу с патентом; "
+                          "пункт под указателем крупнее.")},
+                 {QStringLiteral("6"), QStringLiteral("За середину верхней полосы окно перетаскивается (если не развёрнуто).")},
+                 {QStringLiteral("7"), QStringLiteral("25 календарных систем; подсказка называет систему. Щелчок по эмблеме в центре "
+                          "главной страницы системы открывает лист с отмеченным сегодняшним днём.")},
+                 {QStringLiteral("8"), QStringLiteral("Орнаментальная полоса. На страницах разделов она и меню слева скрыты; "
+                          "«свернуть в окно» возвращает их.")},
+                 {QStringLiteral("9"), QStringLiteral("Правый щелчок по листу: «увеличить» — вдвое (датировка григорианской системы — "
+                          "втрое), прокрутка колесом; «уменьшить» — обратно; «датировать» — на экранах с датой.")},
+                 {QStringLiteral("10"), QStringLiteral("Щелчок по дню отмечает его; календарик остаётся открытым, щелчок по листу скрывает его.")},
+                 {QStringLiteral("11"), QStringLiteral("Рамки вокруг дня, его дня недели и недели меняют цвет раз в секунду: белый → синий → красный.")}},
                 1.9, left);
         },
     });
-    page.footer(u"Интерфейс компьютерной программы"_s, zuvProjectFooter());
+    page.footer(QStringLiteral("Интерфейс компьютерной программы"), zuvProjectFooter());
     page.save(ctx);
 }
 

@@ -8,12 +8,10 @@
 
 namespace zuvgen {
 
-using namespace Qt::Literals::StringLiterals;
-
 // ---- PATENT ---------------------------------------------------------------------------------
 
 void drawPatentPage(const Context& ctx) {
-    Page page(u"PATENT"_s);
+    Page page(QStringLiteral("PATENT"));
     const PagePalette& pal = pagePalette();
     page.setBodySize(15.5);
     const qreal u = page.u();
@@ -26,7 +24,7 @@ void drawPatentPage(const Context& ctx) {
         p.setPen(QPen(pal.noteBorder, 0.07 * u));
         p.drawRect(outer.adjusted(0.4 * u, 0.4 * u, -0.4 * u, -0.4 * u));
     }
-    page.caption(u"КАЛЕНДАРНЫЙ ПРОЕКТ ОРИВАНТ"_s, Qt::AlignHCenter, 0.8, pal.muted);
+    page.caption(QStringLiteral("КАЛЕНДАРНЫЙ ПРОЕКТ ОРИВАНТ"), Qt::AlignHCenter, 0.8, pal.muted);
     page.skip(0.3);
     page.drawing(8 * u, [&](QPainter& p, const QRectF& r) {
         const QPointF c = r.center();
@@ -47,22 +45,22 @@ void drawPatentPage(const Context& ctx) {
         }
         p.setPen(pal.accent);
         p.setFont(typeface(Face::SerifBold, 1.35 * u));
-        p.drawText(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), Qt::AlignCenter, u"ЗУВ"_s);
+        p.drawText(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), Qt::AlignCenter, QStringLiteral("ЗУВ"));
     });
-    page.paragraph(u"**ЗУВСКАЯ КАЛЕНДАРНАЯ СИСТЕМА**"_s, Qt::AlignHCenter, 1.0);
+    page.paragraph(QStringLiteral("**ЗУВСКАЯ КАЛЕНДАРНАЯ СИСТЕМА**"), Qt::AlignHCenter, 1.0);
     page.rule(0.06, pal.noteBorder);
-    page.subheading(u"Охрана прав автора"_s);
-    page.paragraph(u"Материалы проекта — результат творческого труда его автора и охраняются авторским правом:"_s,
+    page.subheading(QStringLiteral("Охрана прав автора"));
+    page.paragraph(QStringLiteral("Материалы проекта — результат творческого труда его автора и охраняются авторским правом:"),
                    Qt::AlignLeft, 0.9);
-    page.bullets({u"календарные системы ЗУВ и ВРКС;"_s, u"календарные листы и таблицы;"_s,
-                  u"описания и пояснения;"_s, u"программа для их просмотра."_s},
+    page.bullets({QStringLiteral("календарные системы ЗУВ и ВРКС;"), QStringLiteral("календарные листы и таблицы;"),
+                  QStringLiteral("описания и пояснения;"), QStringLiteral("программа для их просмотра.")},
                  false, 0.9, Qt::AlignLeft);
-    page.paragraph(u"Воспроизведение, переработка и распространение материалов допускаются только с "
-                   "согласия автора и со ссылкой на календарный проект."_s,
+    page.paragraph(QStringLiteral("Воспроизведение, переработка и распространение материалов допускаются только с "
+                   "согласия автора и со ссылкой на календарный проект."),
                    Qt::AlignLeft, 0.9);
     page.setY(std::max(page.y(), page.bottom() - 2.6 * u));
     page.rule(0.06, pal.noteBorder);
-    page.caption(u"Все права защищены."_s, Qt::AlignHCenter, 0.9, pal.accent2);
+    page.caption(QStringLiteral("Все права защищены."), Qt::AlignHCenter, 0.9, pal.accent2);
     page.save(ctx);
 }
 

@@ -3,22 +3,11 @@
 
 #include "pages/ZuvPages.h"
 
+#include "facts/CalendarSystems.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
 
 namespace zuvgen {
-
-namespace {
-
-// The calendar systems of the grid, in the order of their emblems (1 ЗУВ, 2 Gregorian, 3 VRKS).
-const char* const kSystemNames[25] = {
-    "зувская",       "григорианская", "варийская",       "юлианская",   "дендерская",
-    "бахайская",     "арабская",      "каргопольская",   "фестская",    "тэнгрианская",
-    "миттельбергская", "сторожевская", "ориньякская",    "радимичская", "ачинская",
-    "инглингская",   "никопольская",  "африканская",     "сутатусская", "друидская",
-    "серпоновская",  "мерлинская",    "маскальская",     "шумерская",   "болгарская"};
-
-}  // namespace
 
 void drawZuvDescriptionPage(const Context& ctx) {
     Page page(QStringLiteral("ANONS_ZUV"), Page::Paper::White);
@@ -39,7 +28,7 @@ void drawZuvDescriptionPage(const Context& ctx) {
         QStringList row;
         for (int c = 0; c < 5; ++c) {
             const int n = 5 * r + c + 1;
-            const QString name = QString::fromUtf8(kSystemNames[n - 1]);
+            const QString name = systemName(n);
             row << (n <= 3 ? QStringLiteral("**%1**\n**%2**").arg(n).arg(name) : QStringLiteral("%1\n%2").arg(n).arg(name));
         }
         grid.rows.push_back(row);

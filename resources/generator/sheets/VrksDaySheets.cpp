@@ -71,7 +71,7 @@ void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int y
                           .arg(dotted(yugaDate(lines, yuga, firstDay)), dotted(yugaDate(lines, yuga, lastDay)));
     if (week53) {
         const int extra = days - 1456;
-        caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, "дополнительный день", "дополнительных дня", "дополнительных дней"));
+        caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, QStringLiteral("дополнительный день"), QStringLiteral("дополнительных дня"), QStringLiteral("дополнительных дней")));
     }
     const CellStyle captionStyle = tableCaptionStyle();
     sheet.cell(1, top + 9, lastColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);

@@ -144,13 +144,13 @@ void drawYugaSummary(SheetCanvas& sheet, const QStringList& lines, int yuga) {
     QStringList text;
     text << QStringLiteral("Юга %1: %2 – %3, %4 %5")
                 .arg(yuga).arg(dotted(start), dotted(end)).arg(days)
-                .arg(pluralRu(days, "день", "дня", "дней"));
+                .arg(pluralRu(days, QStringLiteral("день"), QStringLiteral("дня"), QStringLiteral("дней")));
     for (int year = 1; year <= 4; ++year) {
         const int first = 364 * (year - 1) + 1, last = year < 4 ? 364 * year : days;
         QString line = QStringLiteral("%1 год: %2 – %3, 364 дня")
                            .arg(ordinal(year), dotted(yugaDate(lines, yuga, first)),
                                 dotted(yugaDate(lines, yuga, last)));
-        if (year == 4) line += QStringLiteral(" и %1 %2").arg(extraDays).arg(pluralRu(extraDays, "дополнительный", "дополнительных", "дополнительных"));
+        if (year == 4) line += QStringLiteral(" и %1 %2").arg(extraDays).arg(pluralRu(extraDays, QStringLiteral("дополнительный"), QStringLiteral("дополнительных"), QStringLiteral("дополнительных")));
         text << line;
     }
     text << QStringLiteral("Дополнительные дни (дни юги 1457 – %1): %2 – %3")
@@ -195,7 +195,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
         sheet.cell(base, 62, 4, QString(),
                    QStringLiteral("%1 –\n%2\n\n%3 %4")
                        .arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days)))
-                       .arg(days).arg(pluralRu(days, "день", "дня", "дней")),
+                       .arg(days).arg(pluralRu(days, QStringLiteral("день"), QStringLiteral("дня"), QStringLiteral("дней"))),
                    spanStyle, 7);
         for (int year = 1; year <= 4; ++year) {
             CellStyle yearStyle = headerStyle(16);
