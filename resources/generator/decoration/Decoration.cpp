@@ -60,9 +60,8 @@ std::vector<Job> decorationJobs(const Context& ctx) {
     std::vector<Job> jobs;
     for (const auto& [name, draw] : pictures)
         jobs.push_back([ctx, name = name, draw = draw] {
-            const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
-            if (!entry) fail(name + QStringLiteral(" is not in the catalogue"));
-            savePicture(ctx, name, draw(entry->width, entry->height));
+            const QSize size = catalogueSize(name);
+            savePicture(ctx, name, draw(size.width(), size.height()));
         });
     return jobs;
 }

@@ -31,7 +31,6 @@ struct VrksDay {
     int weekday() const { return (dayOfYuga - 1) % 7 + 1; }                        // 1 … 7
     int week() const { return (dayOfYear - 1) / 7 + 1; }                           // 1 … 53
     int season() const { return isExtra() ? 0 : (dayOfYear - 1) / 91 + 1; }      // 1 … 4
-    int dayOfSeason() const { return isExtra() ? 0 : (dayOfYear - 1) % 91 + 1; }  // 1 … 91
     // The running number of the VRKS year: year 1 of yuga n is 4n − 3, the Gregorian year in
     // which it begins (yuga 481 → 1921).
     int yearNumber() const { return 4 * (yuga - 1) + yearOfYuga; }

@@ -49,6 +49,12 @@ QImage exactIndexed8(const QString& name, const QImage& image) {
 
 }  // namespace
 
+QSize catalogueSize(const QString& name) {
+    const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
+    if (!entry) fail(QStringLiteral("%1 is not in the catalogue").arg(name));
+    return QSize(entry->width, entry->height);
+}
+
 QString resourcePath(const Context& ctx, const zuv::CatalogueEntry& entry) {
     if (entry.kind == zuv::ResourceKind::Text) return ctx.outDir + QStringLiteral("/rcdata/") + entry.name;
     if (zuv::isRawData(entry.kind)) return ctx.outDir + QStringLiteral("/rcdata/") + entry.name + QStringLiteral(".png");

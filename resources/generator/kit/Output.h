@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,6 +25,8 @@ using Job = std::function<void()>;
 // converts it to the catalogue's kind (PNG truecolour, PNG with alpha, 24-bit or 8-bit BMP).
 // Any mismatch aborts the generator with a message, so the build fails loudly.
 void savePicture(const Context& ctx, const QString& name, const QImage& image);
+// The pixel size the catalogue gives a picture; stops the generator for a name it does not know.
+QSize catalogueSize(const QString& name);
 // Where a catalogue entry is written: rcdata/NAME.png, rcdata/NAME (the text), bitmap/NAME.bmp.
 QString resourcePath(const Context& ctx, const zuv::CatalogueEntry& entry);
 

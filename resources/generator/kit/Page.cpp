@@ -70,22 +70,12 @@ Marked parseMarkup(const QString& source, const QFont& base) {
 
 }  // namespace
 
-Page::Page(const QString& catalogueName, Paper paper) : name_(catalogueName) {
-    const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(catalogueName);
-    if (!entry) fail(QStringLiteral("PageKit: %1 is not in the catalogue").arg(catalogueName));
-    image_ = QImage(entry->width, entry->height, QImage::Format_ARGB32_Premultiplied);
-    image_.fill(paper == Paper::Transparent ? QColor(Qt::transparent) : pagePalette().paper);
+Page::Page(const QString& catalogueName) : name_(catalogueName) {
+    image_ = QImage(catalogueSize(catalogueName), QImage::Format_ARGB32_Premultiplied);
+    image_.fill(pagePalette().paper);
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     setBodySize(fittedBodySize(image_.width(), image_.height()));
-}
-
-Page::Page(int width, int height, Paper paper) {
-    image_ = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-    image_.fill(paper == Paper::Transparent ? QColor(Qt::transparent) : pagePalette().paper);
-    painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    setBodySize(fittedBodySize(width, height));
 }
 
 Page::~Page() {
@@ -309,7 +299,7 @@ void Page::table(const PageTable& t) {
     const QRectF f = frame();
     const int cols = int(std::max<qsizetype>(t.headers.size(), t.rows.empty() ? 0 : t.rows.front().size()));
     if (cols == 0) return;
-    const qreal total = t.totalWidth > 0 ? t.totalWidth : f.width();
+    const qreal total = f.width();
     const qreal left = f.left() + (f.width() - total) / 2;
     std::vector<qreal> weights = t.widths;
     weights.resize(cols, weights.empty() ? 1.0 : weights.back());
@@ -431,11 +421,6 @@ void Page::box(const std::function<void()>& content, BoxStyle style) {
             p.setBrush(pal.accent);
             p.drawRect(QRectF(outer.left(), outer.top(), bar, outer.height()));
             break;
-        case BoxStyle::Plain:
-            p.setPen(QPen(pal.rule, std::max(1.0, 0.06 * u_)));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(outer);
-            break;
         }
         p.restore();
         inRect(inner, content);
@@ -515,14 +500,13 @@ void Page::footer(const QString& left, const QString& right) {
 QImage Page::finish() {
     if (painter_ && painter_->isActive()) painter_->end();
     if (lowest_ > bottom() + 0.5)
-        fail(QStringLiteral("PageKit: the content of %1 runs %2 px below its last line")
-                 .arg(name_.isEmpty() ? QStringLiteral("a page") : name_)
+        fail(QStringLiteral("the content of %1 runs %2 px below its last line")
+                 .arg(name_)
                  .arg(lowest_ - bottom(), 0, 'f', 0));
     return image_;
 }
 
 void Page::save(const Context& ctx) {
-    if (name_.isEmpty()) fail(QStringLiteral("PageKit: save() needs a page made from a catalogue name"));
     savePicture(ctx, name_, finish());
 }
 

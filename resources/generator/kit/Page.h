@@ -1,5 +1,5 @@
 #pragma once
-// PageKit: a small page-layout toolkit for the printed-looking section and description pages.
+// Page: the page-layout part of the kit, for the printed-looking section and description pages.
 //
 // A Page is one picture of a catalogue size with a paper background, margins and a vertical
 // cursor. Every block (title, heading, paragraph, list, table, formula, note, columns, free
@@ -54,7 +54,6 @@ struct PageTable {
     bool zebra = true;                      // tint every other row
     std::vector<int> highlightRows;         // 0-based row indexes drawn on highlightFill
     bool monoColumnsFirst = false;          // draw the first column in monospace
-    qreal totalWidth = 0;                   // 0 = the full frame width, else pixels
     QString caption;                        // small muted line under the table, optional
 };
 
@@ -62,17 +61,12 @@ struct PageTable {
 enum class BoxStyle {
     Note,     // warm fill, thin border, for remarks and rules
     Accent,   // pale blue fill, left bar in the accent colour, for key facts
-    Plain,    // thin grey border only
 };
 
 class Page {
 public:
-    enum class Paper { White, Transparent };
-
-    // A page of the catalogue's size for `catalogueName` (fails if the name is unknown).
-    explicit Page(const QString& catalogueName, Paper paper = Paper::White);
-    // A page of any size (no name: use image() and savePicture yourself).
-    Page(int width, int height, Paper paper = Paper::White);
+    // A white page of the catalogue's size for `catalogueName` (fails if the name is unknown).
+    explicit Page(const QString& catalogueName);
     ~Page();
     Page(const Page&) = delete;
     Page& operator=(const Page&) = delete;
@@ -145,7 +139,6 @@ public:
 
     // ---- low-level helpers ----------------------------------------------------------------
     QPainter& painter() { return *painter_; }
-    QImage& image() { return image_; }
     // Height of a text block laid out at `width` (markup allowed), without drawing it.
     qreal textHeight(const QString& text, const QFont& font, qreal width,
                      qreal lineSpacing = 1.3) const;
@@ -157,10 +150,9 @@ public:
     bool measuring() const { return measuring_ > 0; }
 
     // ---- finishing ------------------------------------------------------------------------
-    // Ends painting and returns the picture. Fails the generator if a block ran below
-    // bottom() (content that does not fit must never be cut silently).
-    QImage finish();
-    // finish() + savePicture under the catalogue name given to the constructor.
+    // Ends painting and saves the picture under the catalogue name given to the constructor.
+    // Fails the generator if a block ran below bottom() (content that does not fit must never
+    // be cut silently).
     void save(const Context& ctx);
 
 private:
@@ -170,6 +162,7 @@ private:
     };
     Frame& cur() { return frames_.back(); }
     const Frame& cur() const { return frames_.back(); }
+    QImage finish();
     void advance(qreal to);
     // The rows of a definition list: terms `termTextWidth` wide, texts from `termColumn` on.
     void definitionRows(const std::vector<std::pair<QString, QString>>& items, qreal termColumn,

@@ -39,7 +39,6 @@ QFont typeface(Face face, qreal pixelSize) {
     case Face::SerifBold: family = Family::Serif; bold = true; break;
     case Face::SerifItalic: family = Family::Serif; italic = true; break;
     case Face::Mono: family = Family::Mono; break;
-    case Face::MonoBold: family = Family::Mono; bold = true; break;
     }
     return typeface(family, pixelSize, bold, italic, Hinting::Unhinted);
 }

@@ -20,7 +20,7 @@ enum class Hinting { Unhinted, Hinted };
 QFont typeface(Family family, qreal pixelSize, bool bold, bool italic, Hinting hinting);
 
 // The faces of the pages and decoration pictures, unhinted.
-enum class Face { Sans, SansBold, SansItalic, Serif, SerifBold, SerifItalic, Mono, MonoBold };
+enum class Face { Sans, SansBold, SansItalic, Serif, SerifBold, SerifItalic, Mono };
 QFont typeface(Face face, qreal pixelSize);
 
 // The largest pixel size not above maxSize at which the text fits the width (at least minSize).

@@ -12,7 +12,7 @@ namespace zuvgen {
 using namespace vrks;
 
 void drawVrksDescriptionPage(const Context& ctx) {
-    Page page(QStringLiteral("ANONS_VRKS"), Page::Paper::White);
+    Page page(QStringLiteral("ANONS_VRKS"));
     page.setBodySize(33);
     const qreal u = page.u();
     page.title(QStringLiteral("Варийская календарная система"), QStringLiteral("кс варийская (ВРКС): краткое описание"));

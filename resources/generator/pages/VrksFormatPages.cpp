@@ -14,12 +14,6 @@ using namespace vrks;
 
 namespace {
 
-// "месяц 11, число 28" or "дополнительный день 5"
-QString monthAndDay(const VrksDay& d) {
-    if (d.isExtra()) return QStringLiteral("дополнительный день %1").arg(d.extraDay());
-    return QStringLiteral("месяц %1, число %2").arg(d.month()).arg(d.dayOfMonth());
-}
-
 // One VRKS month: four weeks of seven days under the weekday names.
 void drawMonthGrid(QPainter& p, const QRectF& area, qreal u) {
     const PagePalette& pal = pagePalette();
@@ -65,7 +59,7 @@ void drawMonthGrid(QPainter& p, const QRectF& area, qreal u) {
 // ---- VRKS_SPD -------------------------------------------------------------------------------
 
 void drawVrksAnnualFormatPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_SPD"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_SPD"));
     const qreal u = page.u();
     page.title(QStringLiteral("Стандарт представления дат ВРКС"),
                QStringLiteral("Годовой формат: тринадцать месяцев по 28 дней и дополнительные дни в конце юги"));
@@ -186,7 +180,7 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
 // ---- VRKS_SPD_YUG ---------------------------------------------------------------------------
 
 void drawVrksYugaFormatPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_SPD_YUG"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_SPD_YUG"));
     page.setBodySize(21);
     const qreal u = page.u();
     page.title(QStringLiteral("Стандарт представления дат ВРКС"),
@@ -291,7 +285,7 @@ QString datingSteps(const VrksDay& d) {
 }  // namespace
 
 void drawVrksDatingPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_DKS"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_DKS"));
     page.setBodySize(21.5);
     page.title(QStringLiteral("Датировка в ВРКС"),
                QStringLiteral("Как найти день на листах юг, в дневных таблицах и в календарной таблице"));

@@ -18,7 +18,7 @@ using namespace vrks;
 // ---- VRKS_HKS -------------------------------------------------------------------------------
 
 void drawVrksChronologyPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_HKS"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_HKS"));
     const std::vector<YugaSpan> spans = yugaChronology();
     qint64 totalDays = 0;
     for (const YugaSpan& s : spans) totalDays += s.days;
@@ -172,7 +172,7 @@ void drawDriftChart(QPainter& p, const QRectF& area, qreal u) {
 }  // namespace
 
 void drawVrksAstronomicalPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_TFS_ASTRO"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_TFS_ASTRO"));
     const qreal u = page.u();
     page.title(QStringLiteral("Астрономический формат ВРКС"),
                QStringLiteral("Год и юга ВРКС относительно тропического года"));
@@ -390,7 +390,7 @@ void drawEasterTable(QPainter& p, const QRectF& area, qreal u, const std::vector
 }  // namespace
 
 void drawVrksPaschalPage(const Context& ctx) {
-    Page page(QStringLiteral("VRKS_TFS_PAS"), Page::Paper::White);
+    Page page(QStringLiteral("VRKS_TFS_PAS"));
     const qreal u = page.u();
     const std::vector<EasterRow> rows = easterRows(ctx);
 

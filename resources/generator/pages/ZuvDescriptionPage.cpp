@@ -10,7 +10,7 @@
 namespace zuvgen {
 
 void drawZuvDescriptionPage(const Context& ctx) {
-    Page page(QStringLiteral("ANONS_ZUV"), Page::Paper::White);
+    Page page(QStringLiteral("ANONS_ZUV"));
     page.setBodySize(54);
     page.title(QStringLiteral("Зувская календарная система"),
                QStringLiteral("ЗУВ — календарный проект «Оривант»: краткое описание"));

@@ -150,9 +150,8 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
 
 void drawGregorianSheet(const Context& ctx, int firstYear) {
     const QString name = QStringLiteral("GS%1").arg(firstYear);
-    const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
-    if (!entry) fail(name + QStringLiteral(" is not in the catalogue"));
-    SheetCanvas sheet(entry->width, entry->height, kGsColumns, kGsRows);
+    const QSize size = catalogueSize(name);
+    SheetCanvas sheet(size.width(), size.height(), kGsColumns, kGsRows);
 
     drawSheetTitle(sheet, 1, kLastWeekColumn + 1,
                    QStringLiteral("Григорианский календарь на %1 – %2 годы").arg(firstYear).arg(firstYear + 3),

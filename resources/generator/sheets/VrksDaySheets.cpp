@@ -15,12 +15,6 @@ constexpr double kTableColumns = 56;
 constexpr double kTableRows = 45.95;
 constexpr int kWeek53Column = 54;
 
-QSize catalogueSize(const QString& name) {
-    const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(name);
-    if (!entry) fail(name + QStringLiteral(" is not in the catalogue"));
-    return QSize(entry->width, entry->height);
-}
-
 CellStyle headerStyle(int pixelSize = 17) {
     CellStyle style;
     style.paper = sheetpalette::header;

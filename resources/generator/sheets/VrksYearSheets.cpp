@@ -31,9 +31,8 @@ struct YearTemplate {
 
 const YearTemplate& yearTemplate() {
     static const YearTemplate drawn = [] {
-        const zuv::CatalogueEntry* entry = zuv::findCatalogueEntry(sheetName(481));
-        if (!entry) fail(QStringLiteral("the year sheets are not in the catalogue"));
-        SheetCanvas sheet(entry->width, entry->height, kYearColumns, kYearRows);
+        const QSize size = catalogueSize(sheetName(481));
+        SheetCanvas sheet(size.width(), size.height(), kYearColumns, kYearRows);
         drawYearTables(sheet);
         YearTemplate result;
         result.cells = sheet.cells();
