@@ -95,19 +95,4 @@ QImage SheetCanvas::finish() {
     return image_;
 }
 
-void drawSheetTitle(SheetCanvas& sheet, int col0, int col1, const QString& title, const QString& note) {
-    const QRect area(sheet.x(col0), sheet.y(0), sheet.x(col1) - sheet.x(col0), sheet.y(2) - sheet.y(0));
-    CellStyle titleStyle;
-    titleStyle.ink = sheetpalette::title;
-    titleStyle.serif = true;
-    titleStyle.bold = true;
-    titleStyle.pixelSize = 32;
-    sheet.text(area.adjusted(4, 0, 0, 0), title, titleStyle, Qt::AlignLeft | Qt::AlignVCenter);
-    CellStyle noteStyle;
-    noteStyle.ink = sheetpalette::muted;
-    noteStyle.pixelSize = 16;
-    sheet.text(area.adjusted(0, 0, -4, 0), note, noteStyle, Qt::AlignRight | Qt::AlignVCenter);
-    sheet.record(col0, 0, col1 - col0, QStringLiteral("title"), title);
-}
-
 }  // namespace zuvgen

@@ -32,17 +32,6 @@ struct CellStyle {
     bool borders = true;    // draw the cell's four border lines
 };
 
-// The caption row under a table: bold serif in the title colour, without cell borders.
-inline CellStyle tableCaptionStyle() {
-    CellStyle style;
-    style.ink = sheetpalette::title;
-    style.serif = true;
-    style.bold = true;
-    style.pixelSize = 20;
-    style.borders = false;
-    return style;
-}
-
 class SheetCanvas {
 public:
     // A fresh white sheet.
@@ -89,10 +78,6 @@ private:
     double ch_;
     std::vector<Cell> cells_;
 };
-
-// The title of a sheet in rows 0 – 1 between the left borders of columns col0 and col1: a
-// serif line on the left and a small two-line note on the right. Records the cell "title".
-void drawSheetTitle(SheetCanvas& sheet, int col0, int col1, const QString& title, const QString& note);
 
 // Grid coordinate rounding shared with the markers: nearest integer, halves to even.
 int gridRound(double v);

@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "sheets/DatedSheets.h"
 #include "kit/SheetCanvas.h"
+#include "sheets/SheetParts.h"
 #include "kit/Formatting.h"
 
 #include <QDate>
@@ -53,11 +54,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
     const QDate monday1 = firstWeekMonday(year);
     const auto columnMonday = [&](int column) { return monday1.addDays(7 * (column - kFirstWeekColumn)); };
 
-    CellStyle headerStyle;
-    headerStyle.paper = header;
-    headerStyle.ink = title;
-    headerStyle.pixelSize = 17;
-    headerStyle.bold = true;
+    const CellStyle headerStyle = headerCellStyle();
 
     // Month names, each over the columns from the week it begins in to the week before the next.
     sheet.cell(1, top, 1, QString(), QString(), headerStyle);
@@ -71,11 +68,8 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
 
     // Weekday names.
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        CellStyle style = headerStyle;
-        style.pixelSize = 18;
-        style.bold = false;
-        style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1").arg(weekday), weekdayShort(weekday), style);
+        sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1").arg(weekday), weekdayShort(weekday),
+                   weekdayNameStyle(weekday));
     }
 
     // The days. A day is ungreyed only in its home cell; elsewhere it belongs to a neighbour.
@@ -89,7 +83,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
             style.pixelSize = 21;
             if (own) {
                 style.paper = day.month() % 2 == 0 ? tint : paper;
-                style.ink = weekday >= 6 ? holiday : ink;
+                style.ink = weekdayInk(weekday);
             } else {
                 style.paper = greyPaper;
                 style.ink = greyInk;
@@ -118,11 +112,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
 
     // Week numbers: 1 under the first column; column 54 is week 53 only when that week lies
     // wholly inside the year, otherwise it repeats the next year's first week unnumbered.
-    CellStyle weekStyle;
-    weekStyle.paper = header;
-    weekStyle.ink = muted;
-    weekStyle.pixelSize = 16;
-    weekStyle.italic = true;
+    const CellStyle weekStyle = weekNumberStyle();
     sheet.cell(1, top + 8, 1, QString(), QStringLiteral("нед."), weekStyle);
     for (int column = kFirstWeekColumn; column <= kLastWeekColumn; ++column) {
         const QDate monday = columnMonday(column);
@@ -144,8 +134,7 @@ void drawBand(SheetCanvas& sheet, int year, int band) {
     const QString caption = isLeap(year)
         ? QStringLiteral("%1 год · високосный, %2 дней").arg(year).arg(days)
         : QStringLiteral("%1 год · %2 дней").arg(year).arg(days);
-    const CellStyle captionStyle = tableCaptionStyle();
-    sheet.cell(1, top + 9, kLastWeekColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);
+    sheet.cell(1, top + 9, kLastWeekColumn, QStringLiteral("caption=%1").arg(year), caption, tableCaptionStyle());
 }
 
 void drawGregorianSheet(const Context& ctx, int firstYear) {
@@ -159,8 +148,7 @@ void drawGregorianSheet(const Context& ctx, int firstYear) {
                                   "Серым — дни соседнего года; 53-я неделя — только целиком внутри года."));
 
     for (int band = 0; band < 4; ++band) drawBand(sheet, firstYear + band, band);
-    savePicture(ctx, name, sheet.finish());
-    saveCellMap(ctx, name, sheet.cells());
+    saveSheet(ctx, name, sheet);
 }
 
 }  // namespace

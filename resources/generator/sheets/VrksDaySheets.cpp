@@ -3,6 +3,7 @@
 
 #include "Catalogue.h"
 #include "sheets/DatedSheets.h"
+#include "sheets/SheetParts.h"
 #include "sheets/VrksSheets.h"
 #include "DayTable.h"
 #include "kit/Formatting.h"
@@ -15,40 +16,23 @@ constexpr double kTableColumns = 56;
 constexpr double kTableRows = 45.95;
 constexpr int kWeek53Column = 54;
 
-CellStyle headerStyle(int pixelSize = 17) {
-    CellStyle style;
-    style.paper = sheetpalette::header;
-    style.ink = sheetpalette::title;
-    style.pixelSize = pixelSize;
-    style.bold = true;
-    return style;
-}
-
 // The frame of one year's table: header, weekday names, week numbers, caption.
 void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int year, int days) {
-    using namespace sheetpalette;
     const int top = 2 + 11 * (year - 1);
     const bool week53 = year == 4;
     const int lastColumn = week53 ? kWeek53Column : kWeek53Column - 1;
 
-    sheet.cell(1, top, 1, QString(), QString(), headerStyle());
+    sheet.cell(1, top, 1, QString(), QString(), headerCellStyle());
     for (int month = 1; month <= 13; ++month)
-        sheet.cell(2 + 4 * (month - 1), top, 4, QString(), romanNumeral(month) + QStringLiteral(" месяц"), headerStyle());
-    if (week53) sheet.cell(kWeek53Column, top, 1, QString(), QStringLiteral("доп."), headerStyle(15));
+        sheet.cell(2 + 4 * (month - 1), top, 4, QString(), romanNumeral(month) + QStringLiteral(" месяц"), headerCellStyle());
+    if (week53) sheet.cell(kWeek53Column, top, 1, QString(), QStringLiteral("доп."), headerCellStyle(15));
 
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        CellStyle style = headerStyle(18);
-        style.bold = false;
-        style.ink = weekday >= 6 ? holiday : ink;
         sheet.cell(1, top + weekday, 1, QStringLiteral("weekday=%1:%2").arg(year).arg(weekday),
-                   weekdayShort(weekday), style);
+                   weekdayShort(weekday), weekdayNameStyle(weekday));
     }
 
-    CellStyle weekStyle;
-    weekStyle.paper = header;
-    weekStyle.ink = muted;
-    weekStyle.pixelSize = 16;
-    weekStyle.italic = true;
+    const CellStyle weekStyle = weekNumberStyle();
     sheet.cell(1, top + 8, 1, QString(), QStringLiteral("нед."), weekStyle);
     for (int week = 1; week <= lastColumn - 1; ++week)
         sheet.cell(week + 1, top + 8, 1, QStringLiteral("week=%1:%2").arg(year).arg(week), QString::number(week),
@@ -67,8 +51,7 @@ void drawYearFrame(SheetCanvas& sheet, const QStringList& lines, int yuga, int y
         const int extra = days - 1456;
         caption += QStringLiteral(" и %1 %2 в 53-й неделе").arg(extra).arg(pluralRu(extra, QStringLiteral("дополнительный день"), QStringLiteral("дополнительных дня"), QStringLiteral("дополнительных дней")));
     }
-    const CellStyle captionStyle = tableCaptionStyle();
-    sheet.cell(1, top + 9, lastColumn, QStringLiteral("caption=%1").arg(year), caption, captionStyle);
+    sheet.cell(1, top + 9, lastColumn, QStringLiteral("caption=%1").arg(year), caption, tableCaptionStyle());
 }
 
 void drawDaySheet(const Context& ctx, int yuga) {
@@ -80,8 +63,7 @@ void drawDaySheet(const Context& ctx, int yuga) {
     const int days = yugaDays(lines, yuga);
 
     drawSheetTitle(sheet, 1, 55,
-                   QStringLiteral("Юга %1 по дням · %2 – %3")
-                       .arg(yuga).arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days))),
+                   QStringLiteral("Юга %1 по дням · %2").arg(yuga).arg(yugaSpanText(lines, yuga)),
                    QStringLiteral("В клетках — григорианская дата (день.месяц) каждого дня варийского года;\n"
                                   "жирным — первое число григорианского месяца, в 53-й неделе — дополнительные дни."));
     for (int year = 1; year <= 4; ++year) drawYearFrame(sheet, lines, yuga, year, days);
@@ -113,8 +95,7 @@ void drawDaySheet(const Context& ctx, int yuga) {
         sheet.cell(column, top + line.weekday, 1, QStringLiteral("date=") + line.date.toString(Qt::ISODate),
                     dayMonth(line.date), style);
     }
-    savePicture(ctx, name, sheet.finish());
-    saveCellMap(ctx, name, sheet.cells());
+    saveSheet(ctx, name, sheet);
 }
 
 void drawCalendarTable(const Context& ctx) {
@@ -125,8 +106,7 @@ void drawCalendarTable(const Context& ctx) {
                    QStringLiteral("Один и тот же год из 364 дней четырежды: по дням года, месяца, сезона и полугодия.\n"
                                   "Дополнительные дни конца юги (53-я неделя её четвёртого года) здесь не показаны."));
     drawYearTables(sheet);
-    savePicture(ctx, name, sheet.finish());
-    saveCellMap(ctx, name, sheet.cells());
+    saveSheet(ctx, name, sheet);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "DayTable.h"
 #include "kit/Formatting.h"
+#include "sheets/SheetParts.h"
 
 namespace zuvgen {
 
@@ -44,6 +45,10 @@ QDate yugaDate(const QStringList& lines, int yuga, int day) {
     return line.date;
 }
 
+QString yugaSpanText(const QStringList& lines, int yuga) {
+    return QStringLiteral("%1 – %2").arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, yugaDays(lines, yuga))));
+}
+
 int yugaDays(const QStringList& lines, int yuga) {
     int days = zuv::kLinesPerYuga;
     while (days > 0 && !dayLineOf(lines, yuga, days).dated) --days;
@@ -83,16 +88,8 @@ void drawYearTables(SheetCanvas& sheet) {
         {182, 182, halfName, QStringLiteral("Таблица 4. Дни полугодия: 2 полугодия по 182 дня")},
     };
 
-    CellStyle headerStyle;
-    headerStyle.paper = header;
-    headerStyle.ink = title;
-    headerStyle.pixelSize = 17;
-    headerStyle.bold = true;
-    CellStyle weekStyle;
-    weekStyle.paper = header;
-    weekStyle.ink = muted;
-    weekStyle.pixelSize = 16;
-    weekStyle.italic = true;
+    const CellStyle headerStyle = headerCellStyle();
+    const CellStyle weekStyle = weekNumberStyle();
 
     for (int t = 1; t <= 4; ++t) {
         const Numbering& numbering = numberings[t - 1];
@@ -105,12 +102,8 @@ void drawYearTables(SheetCanvas& sheet) {
             sheet.cell(2 + groupWeeks * (group - 1), top, groupWeeks, QString(), numbering.groupName(group), headerStyle);
 
         for (int weekday = 1; weekday <= 7; ++weekday) {
-            CellStyle style = headerStyle;
-            style.pixelSize = 18;
-            style.bold = false;
-            style.ink = weekday >= 6 ? holiday : ink;
             sheet.cell(1, top + weekday, 1, prefix + QStringLiteral("weekday=%1").arg(weekday),
-                       weekdayShort(weekday), style);
+                       weekdayShort(weekday), weekdayNameStyle(weekday));
         }
 
         for (int n = 1; n <= 364; ++n) {
@@ -119,7 +112,7 @@ void drawYearTables(SheetCanvas& sheet) {
             CellStyle style;
             style.pixelSize = 20;
             style.paper = group % 2 == 1 ? tint : paper;
-            style.ink = weekday >= 6 ? holiday : ink;
+            style.ink = weekdayInk(weekday);
             sheet.cell(column, top + weekday, 1, prefix + QStringLiteral("dayyear=%1").arg(n),
                        QString::number((n - 1) % numbering.countDays + 1), style);
         }
@@ -135,8 +128,7 @@ void drawYearTables(SheetCanvas& sheet) {
         for (int group = 2; group <= 364 / numbering.groupDays; ++group)
             sheet.separator(2 + groupWeeks * (group - 1), top, top + 9);
 
-        const CellStyle captionStyle = tableCaptionStyle();
-        sheet.cell(1, top + 9, 53, prefix + QStringLiteral("caption"), numbering.caption, captionStyle);
+        sheet.cell(1, top + 9, 53, prefix + QStringLiteral("caption"), numbering.caption, tableCaptionStyle());
     }
 }
 

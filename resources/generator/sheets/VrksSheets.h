@@ -27,6 +27,8 @@ DayLine dayLineOf(const QStringList& lines, int yuga, int day);
 // The Gregorian date of a day of the yuga; the day must be a dated one.
 QDate yugaDate(const QStringList& lines, int yuga, int day);
 int yugaDays(const QStringList& lines, int yuga);  // 1461, or 1460 for yuga 512: dated lines
+// The yuga from its first to its last day: "04.03.1921 – 03.03.1925".
+QString yugaSpanText(const QStringList& lines, int yuga);
 
 // The four tables of the VRKS year, table t = 1 … 4 in rows 2 + 11(t − 1) … 11 + 11(t − 1):
 // header, Monday … Sunday, week numbers, caption. Day N (1 … 364) stands in column

@@ -3,6 +3,7 @@
 
 #include "Catalogue.h"
 #include "sheets/DatedSheets.h"
+#include "sheets/SheetParts.h"
 #include "sheets/VrksSheets.h"
 #include "kit/Formatting.h"
 
@@ -42,15 +43,6 @@ const YearTemplate& yearTemplate() {
     return drawn;
 }
 
-CellStyle headerStyle(int pixelSize = 17) {
-    CellStyle style;
-    style.paper = sheetpalette::header;
-    style.ink = sheetpalette::title;
-    style.pixelSize = pixelSize;
-    style.bold = true;
-    return style;
-}
-
 CellStyle extraStyle() {
     CellStyle style;
     style.paper = sheetpalette::extraPaper;
@@ -65,13 +57,10 @@ CellStyle fillerStyle() {
     return style;
 }
 
+// The heading over a table: the caption style, a little larger.
 CellStyle headingStyle() {
-    CellStyle style;
-    style.ink = sheetpalette::title;
-    style.serif = true;
-    style.bold = true;
+    CellStyle style = tableCaptionStyle();
     style.pixelSize = 21;
-    style.borders = false;
     return style;
 }
 
@@ -90,20 +79,17 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
     sheet.text(QRect(sheet.x(9 + o), sheet.y(45), sheet.x(27 + o) - sheet.x(9 + o), sheet.y(47) - sheet.y(45)),
                QStringLiteral("Юга %1: сезоны, годы и дополнительные дни").arg(yuga), headingStyle());
 
-    sheet.cell(9 + o, 47, 1, QString(), QStringLiteral("сезон"), headerStyle(13));
+    sheet.cell(9 + o, 47, 1, QString(), QStringLiteral("сезон"), headerCellStyle(13));
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        CellStyle style = headerStyle(18);
-        style.bold = false;
-        style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(9 + o, 47 + weekday, 1, QString(), weekdayShort(weekday), style);
+        sheet.cell(9 + o, 47 + weekday, 1, QString(), weekdayShort(weekday), weekdayNameStyle(weekday));
     }
-    sheet.cell(9 + o, 55, 1, QString(), QStringLiteral("год"), headerStyle(14));
+    sheet.cell(9 + o, 55, 1, QString(), QStringLiteral("год"), headerCellStyle(14));
 
     for (int year = 1; year <= 4; ++year) {
         for (int season = 1; season <= 4; ++season) {
             const int column = 5 + 4 * year + season + o;
             sheet.cell(column, 47, 1, QStringLiteral("season=%1:%2").arg(year).arg(season), romanNumeral(season),
-                       headerStyle());
+                       headerCellStyle());
             // Below the season: its Gregorian span.
             const int firstDay = 364 * (year - 1) + 91 * (season - 1) + 1;
             const QDate from = yugaDate(lines, yuga, firstDay), to = yugaDate(lines, yuga, firstDay + 90);
@@ -117,10 +103,10 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
         }
         const QDate from = yugaDate(lines, yuga, 364 * (year - 1) + 1), to = yugaDate(lines, yuga, 364 * year);
         sheet.cell(6 + 4 * year + o, 55, 4, QStringLiteral("year=%1").arg(year),
-                   QStringLiteral("%1 год · %2").arg(ordinal(year), twoYears(from, to)), headerStyle(16));
+                   QStringLiteral("%1 год · %2").arg(ordinal(year), twoYears(from, to)), headerCellStyle(16));
     }
 
-    sheet.cell(extraColumn, 47, 1, QStringLiteral("extraheader"), QStringLiteral("доп."), headerStyle(15));
+    sheet.cell(extraColumn, 47, 1, QStringLiteral("extraheader"), QStringLiteral("доп."), headerCellStyle(15));
     for (int extra = 1; extra <= 7; ++extra) {
         if (extra <= extraDays)
             sheet.cell(extraColumn, 47 + extra, 1, QStringLiteral("extraday=%1").arg(extra),
@@ -129,7 +115,7 @@ void drawYugaTable(SheetCanvas& sheet, const QStringList& lines, int yuga) {
             sheet.cell(extraColumn, 47 + extra, 1, QStringLiteral("filler"), QString(), fillerStyle());
     }
     sheet.cell(extraColumn, 55, 1, QStringLiteral("extrayear"), QStringLiteral("%1 дн.").arg(extraDays),
-               headerStyle(15));
+               headerCellStyle(15));
 
     sheet.frame(9 + o, 47, 27 + o, 56);
     for (int column = 10; column <= 26; column += 4) sheet.separator(column + o, 47, 56);
@@ -171,20 +157,17 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
     sheet.text(QRect(sheet.x(2), sheet.y(59), sheet.x(55) - sheet.x(2), sheet.y(61) - sheet.y(59)),
                QStringLiteral("Блок юг 481 – 512: годы и дополнительные дни"), headingStyle());
 
-    sheet.cell(2, 61, 1, QString(), QString(), headerStyle());
+    sheet.cell(2, 61, 1, QString(), QString(), headerCellStyle());
     for (int weekday = 1; weekday <= 7; ++weekday) {
-        CellStyle style = headerStyle(18);
-        style.bold = false;
-        style.ink = weekday >= 6 ? holiday : ink;
-        sheet.cell(2, 61 + weekday, 1, QString(), weekdayShort(weekday), style);
+        sheet.cell(2, 61 + weekday, 1, QString(), weekdayShort(weekday), weekdayNameStyle(weekday));
     }
-    sheet.cell(2, 69, 1, QString(), QStringLiteral("год"), headerStyle(14));
+    sheet.cell(2, 69, 1, QString(), QStringLiteral("год"), headerCellStyle(14));
 
     for (const BlockGroup& group : kBlockGroups) {
         const int yuga = group.yuga, base = group.base;
         const int days = yugaDays(lines, yuga);
         const bool own = yuga == sheetYuga;
-        CellStyle nameStyle = headerStyle();
+        CellStyle nameStyle = headerCellStyle();
         if (own) nameStyle.paper = highlight;
         sheet.cell(base, 61, 4, QStringLiteral("block:yuga=%1").arg(yuga), QStringLiteral("юга %1").arg(yuga),
                    nameStyle);
@@ -197,13 +180,13 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
                        .arg(days).arg(pluralRu(days, QStringLiteral("день"), QStringLiteral("дня"), QStringLiteral("дней"))),
                    spanStyle, 7);
         for (int year = 1; year <= 4; ++year) {
-            CellStyle yearStyle = headerStyle(16);
+            CellStyle yearStyle = headerCellStyle(16);
             if (own) yearStyle.paper = highlight;
             sheet.cell(base + year - 1, 69, 1, QStringLiteral("block:year=%1:%2").arg(yuga).arg(year),
                        QString::number(yugaDate(lines, yuga, 364 * (year - 1) + 1).year()), yearStyle);
         }
         sheet.cell(base + 4, 61, 2, QStringLiteral("block:extraheader=%1").arg(yuga), QStringLiteral("доп. дни"),
-                   headerStyle(15));
+                   headerCellStyle(15));
         for (int day = 1457; day <= 1463; ++day) {
             const int row = day - 1395;
             if (day <= days)
@@ -214,14 +197,14 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
                            fillerStyle());
         }
         sheet.cell(base + 4, 69, 2, QStringLiteral("block:extrayear=%1").arg(yuga),
-                   QString::number(yugaDate(lines, yuga, 1457).year()), headerStyle(16));
+                   QString::number(yugaDate(lines, yuga, 1457).year()), headerCellStyle(16));
         sheet.separator(base, 61, 70);
         sheet.separator(base + 4, 61, 70);
     }
 
     // Yugas 485 – 508 share one column group.
     const bool ownShared = sheetYuga >= 485 && sheetYuga <= 508;
-    CellStyle sharedName = headerStyle();
+    CellStyle sharedName = headerCellStyle();
     if (ownShared) sharedName.paper = highlight;
     sheet.cell(27, 61, 4, QString(), QStringLiteral("юги 485 – 508"), sharedName);
     CellStyle sharedSpan;
@@ -231,7 +214,7 @@ void drawBlock(SheetCanvas& sheet, const QStringList& lines, int sheetYuga) {
                              .arg(dotted(yugaDate(lines, 485, 1)), dotted(yugaDate(lines, 508, yugaDays(lines, 508))));
     if (ownShared) sharedText += QStringLiteral("\n\nна этом листе —\nюга %1").arg(sheetYuga);
     sheet.cell(27, 62, 4, QString(), sharedText, sharedSpan, 7);
-    CellStyle sharedYear = headerStyle(16);
+    CellStyle sharedYear = headerCellStyle(16);
     if (ownShared) sharedYear.paper = highlight;
     sheet.cell(27, 69, 4, QStringLiteral("block:shared"),
                QStringLiteral("%1 – %2").arg(yugaDate(lines, 485, 1).year()).arg(yugaDate(lines, 508, 1457).year()),
@@ -255,19 +238,14 @@ void drawYearSheet(const Context& ctx, int yuga) {
     const YearTemplate& base = yearTemplate();
     SheetCanvas sheet(base.image, kYearColumns, kYearRows, base.cells);
     const QStringList& lines = ctx.dayTableLines;
-    const int days = yugaDays(lines, yuga);
     drawSheetTitle(sheet, 1, 55,
-                   QStringLiteral("Варийская календарная система · юга %1 · %2 – %3")
-                       .arg(yuga).arg(dotted(yugaDate(lines, yuga, 1)), dotted(yugaDate(lines, yuga, days))),
+                   QStringLiteral("Варийская календарная система · юга %1 · %2").arg(yuga).arg(yugaSpanText(lines, yuga)),
                    QStringLiteral("Таблицы 1 – 4: один год из 364 дней, пронумерованный четырьмя способами;\n"
                                   "день года стоит в одной и той же клетке всех четырёх таблиц."));
     drawYugaTable(sheet, lines, yuga);
     drawYugaSummary(sheet, lines, yuga);
     drawBlock(sheet, lines, yuga);
-    const QImage image = sheet.finish();
-    if (image.size() != base.image.size()) fail(name + QStringLiteral(": wrong size"));
-    savePicture(ctx, name, image);
-    saveCellMap(ctx, name, sheet.cells());
+    saveSheet(ctx, name, sheet);
 }
 
 }  // namespace
