@@ -1,45 +1,15 @@
-// The decoration family: icons of the calendar systems, the program's emblem, the three main
-// pages, the frame's side pictures, the overview table and the unused ZUV bitmap.
+// The decoration family's jobs: icons of the calendar systems, the program's emblem, the three
+// main pages, the frame's side pictures, the overview table and the unused ZUV bitmap, each
+// drawn at its catalogue size.
 
-#include "Catalogue.h"
-#include "decoration/Emblems.h"
-#include "decoration/Pictures.h"
 #include "decoration/Decoration.h"
-#include "kit/Output.h"
 
-#include <QPainter>
+#include "decoration/Pictures.h"
+#include "facts/CalendarSystems.h"
+
 #include <functional>
 
 namespace zuvgen {
-namespace deco {
-
-QImage drawSystemIcon(int system, int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    // The emblem keeps its round shape in the middle of a slightly oblong icon, with a margin
-    // so that its smoothed edge is not cut.
-    paintEmblem(p, system, QPointF(width / 2.0, height / 2.0), qMin(width, height) / 2.0 - 2);
-    return image;
-}
-
-QImage drawProgramIcon(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    paintEmblem(p, 0, QPointF(width / 2.0, height / 2.0), qMin(width, height) / 2.0 - 1);
-    return image;
-}
-
-QImage drawZuvBitmap(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    paintFlatProjectEmblem(p, QPointF(width / 2.0, height / 2.0), qMin(width, height) / 2.0 - 2);
-    return image;
-}
-
-}  // namespace deco
 
 std::vector<Job> decorationJobs(const Context& ctx) {
     using namespace deco;

@@ -19,9 +19,7 @@ void paintEmblem(QPainter& p, int system, QPointF centre, qreal radius);
 QColor emblemGround(int system);
 
 // The project's emblem for the 8-bit bitmap: the 5 × 5 grid of the systems, each square in
-// its emblem's colour, drawn flat (no smoothing) so the picture keeps a small palette. The
-// 25 colours also keep the palette above 16 entries: with 16 or fewer the BMP writer would
-// store 4 bits per pixel instead of the catalogue's 8.
+// its emblem's colour, drawn flat (no smoothing) so that the picture keeps to a small palette.
 void paintFlatProjectEmblem(QPainter& p, QPointF centre, qreal radius);
 
 }  // namespace zuvgen::deco

@@ -7,7 +7,7 @@ namespace zuvgen {
 std::vector<Job> datedSheetJobs(const Context& ctx) {
     std::vector<Job> jobs;
     // The larger year sheets first, so that the two threads end close together.
-    for (auto family : {vrksYearSheetJobs, gregorianSheetJobs, vrksTableSheetJobs}) {
+    for (auto family : {vrksYearSheetJobs, gregorianSheetJobs, vrksDaySheetJobs, vrksCalendarTableJobs}) {
         std::vector<Job> more = family(ctx);
         jobs.insert(jobs.end(), more.begin(), more.end());
     }

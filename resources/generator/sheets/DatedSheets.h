@@ -10,6 +10,7 @@ std::vector<Job> datedSheetJobs(const Context& ctx);
 
 std::vector<Job> gregorianSheetJobs(const Context& ctx);  // GS2001 … GS2049
 std::vector<Job> vrksYearSheetJobs(const Context& ctx);   // VR1921 … VR2049
-std::vector<Job> vrksTableSheetJobs(const Context& ctx);  // VR481_DAY … VR512_DAY, VRCALTABLE
+std::vector<Job> vrksDaySheetJobs(const Context& ctx);       // VR481_DAY … VR512_DAY
+std::vector<Job> vrksCalendarTableJobs(const Context& ctx);  // VRCALTABLE
 
 }  // namespace zuvgen

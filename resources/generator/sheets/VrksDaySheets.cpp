@@ -1,7 +1,6 @@
-// The VRKS day sheets VR481_DAY … VR512_DAY (the Gregorian date of every day of a yuga, one
-// table per year) and the calendar table VRCALTABLE (the 364-day year numbered four ways).
+// The VRKS day sheets VR481_DAY … VR512_DAY: the Gregorian date of every day of a yuga, one
+// table per year.
 
-#include "Catalogue.h"
 #include "sheets/DatedSheets.h"
 #include "sheets/SheetParts.h"
 #include "sheets/VrksSheets.h"
@@ -12,8 +11,6 @@ namespace zuvgen {
 
 namespace {
 
-constexpr double kTableColumns = 56;
-constexpr double kTableRows = 45.95;
 constexpr int kWeek53Column = 54;
 
 // The frame of one year's table: header, weekday names, week numbers, caption.
@@ -98,23 +95,11 @@ void drawDaySheet(const Context& ctx, int yuga) {
     saveSheet(ctx, name, sheet);
 }
 
-void drawCalendarTable(const Context& ctx) {
-    const QString name = QStringLiteral("VRCALTABLE");
-    const QSize size = catalogueSize(name);
-    SheetCanvas sheet(size.width(), size.height(), kTableColumns, kTableRows);
-    drawSheetTitle(sheet, 1, 55, QStringLiteral("Календарная таблица варийского года"),
-                   QStringLiteral("Один и тот же год из 364 дней четырежды: по дням года, месяца, сезона и полугодия.\n"
-                                  "Дополнительные дни конца юги (53-я неделя её четвёртого года) здесь не показаны."));
-    drawYearTables(sheet);
-    saveSheet(ctx, name, sheet);
-}
-
 }  // namespace
 
-std::vector<Job> vrksTableSheetJobs(const Context& ctx) {
+std::vector<Job> vrksDaySheetJobs(const Context& ctx) {
     std::vector<Job> jobs;
     for (int yuga = 481; yuga <= 512; ++yuga) jobs.push_back([ctx, yuga] { drawDaySheet(ctx, yuga); });
-    jobs.push_back([ctx] { drawCalendarTable(ctx); });
     return jobs;
 }
 

@@ -11,6 +11,10 @@
 
 namespace zuvgen {
 
+// The grid of the day sheets and of the calendar table.
+constexpr double kTableColumns = 56;
+constexpr double kTableRows = 45.95;
+
 // One line of the day table, read by its fields.
 struct DayLine {
     bool dated = false;  // false for a filler line
