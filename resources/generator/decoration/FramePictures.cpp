@@ -1,9 +1,9 @@
 // The two side pictures of the main window's frame: the dark ground of the left section menu
 // and the ornament strip along the right edge.
 
+#include "decoration/Pictures.h"
 #include "kit/Draw.h"
 #include "kit/Palette.h"
-#include "decoration/Pictures.h"
 
 #include <QLinearGradient>
 

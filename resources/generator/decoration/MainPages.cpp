@@ -2,11 +2,11 @@
 // circle at the exact centre of the page (on the Gregorian and VRKS pages a click inside it
 // opens the dated screen), the sections of the system around it and a key to the corner menus.
 
+#include "decoration/Emblems.h"
+#include "decoration/Pictures.h"
 #include "kit/Draw.h"
 #include "kit/Palette.h"
 #include "kit/Typography.h"
-#include "decoration/Emblems.h"
-#include "decoration/Pictures.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>

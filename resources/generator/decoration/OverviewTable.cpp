@@ -2,11 +2,11 @@
 // of reckoning and a short note. The notes stay general; where a reading of an ancient object
 // as a calendar is a scholar's interpretation, the table says so.
 
+#include "decoration/Emblems.h"
+#include "decoration/Pictures.h"
 #include "kit/Draw.h"
 #include "kit/Palette.h"
 #include "kit/Typography.h"
-#include "decoration/Emblems.h"
-#include "decoration/Pictures.h"
 
 #include <QFontMetricsF>
 

@@ -1,3 +1,6 @@
+// The Gregorian and Julian calendar arithmetic: leap years, day numbers, the Julian lag, the
+// mean years, the ISO forms and the place of a day on the four-year sheets.
+
 #include "facts/GregorianFacts.h"
 
 namespace zuvgen::greg {

@@ -1,3 +1,6 @@
+// The VRKS arithmetic: a day read through the day table and its notations, the chronology of
+// the yugas, the two Easter computations and the mean years and their drift.
+
 #include "facts/VrksFacts.h"
 
 #include "DayTable.h"

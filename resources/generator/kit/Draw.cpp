@@ -1,3 +1,5 @@
+// The drawing primitives: polar placement, centred text, discs, rings, dots, ticks, stars.
+
 #include "kit/Draw.h"
 
 #include <QFontMetricsF>

@@ -2,9 +2,9 @@
 // The drawing primitives every picture may use: centred text, discs and circles, dots and
 // ticks placed around a centre, star and rhombus outlines.
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QBrush>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>

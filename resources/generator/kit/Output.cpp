@@ -1,3 +1,6 @@
+// Saving pictures and cell maps where the catalogue says, and stopping the build loudly on
+// any mismatch.
+
 #include "kit/Output.h"
 
 #include "Catalogue.h"

@@ -1,3 +1,6 @@
+// The page layout: inline markup, text blocks, lists, tables, boxes, columns and the overflow
+// check of a page.
+
 #include "kit/Page.h"
 
 #include "Catalogue.h"

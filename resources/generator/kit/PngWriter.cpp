@@ -1,8 +1,9 @@
+// The PNG writer on libpng with the "Up" row filter.
+
 #include "kit/PngWriter.h"
 
-#include <png.h>
-
 #include <cstdio>
+#include <png.h>
 #include <vector>
 
 namespace zuvgen {

@@ -3,8 +3,8 @@
 // compresses as well as libpng's adaptive choice and decodes much faster, which the program
 // feels on every screen change.
 
-#include <QImage>
 #include <QFile>
+#include <QImage>
 #include <QString>
 
 namespace zuvgen {

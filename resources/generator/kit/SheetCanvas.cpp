@@ -1,3 +1,6 @@
+// The grid canvas of the dated sheets: cells on the markers' grid, outlines and rules, and the
+// cell map that records what was painted.
+
 #include "kit/SheetCanvas.h"
 
 #include "kit/Typography.h"

@@ -1,12 +1,11 @@
 // The Gregorian chronology page (GRKS_HKS): the reform and its adoption country by country,
 // and the lag of the Julian calendar behind the Gregorian one over the centuries.
 
-#include "pages/GregorianPages.h"
-
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/GregorianPages.h"
 
 #include <QDate>
 #include <QPainterPath>

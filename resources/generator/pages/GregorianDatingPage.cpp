@@ -1,12 +1,11 @@
 // The Gregorian dating page (GRKS_DKS): how a day is found on the four-year sheets, with an
 // excerpt of a sheet's band carrying the three marks of a dating.
 
-#include "pages/GregorianPages.h"
-
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/GregorianPages.h"
 
 #include <QDate>
 

@@ -1,12 +1,11 @@
 // The short description of the Gregorian calendar system (ANONS_GRKS): its rules, the 400-year
 // cycle in figures, its history and sections, and the calendar of one year.
 
-#include "pages/GregorianPages.h"
-
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/GregorianPages.h"
 
 #include <QDate>
 

@@ -2,12 +2,11 @@
 // Lilian day numbers (GKS_SPD_YULI) and the table of a date's formats (GRKS_SPD). Every date,
 // day number and count on them is computed (GregorianFacts, QDate); the sentences are ours.
 
-#include "pages/GregorianPages.h"
-
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/GregorianPages.h"
 
 #include <QDate>
 #include <functional>

@@ -1,12 +1,11 @@
 // The guide to the program's interface (ANONS_GOP): a plan of the main window with numbered
 // parts, the sheet's tools, and what each part does.
 
-#include "pages/ZuvPages.h"
-
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/ZuvPages.h"
 
 #include <QDate>
 

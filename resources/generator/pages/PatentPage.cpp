@@ -1,8 +1,7 @@
 // The title page of the project's protection (PATENT), opened from the section "контроль".
 
-#include "pages/ZuvPages.h"
-
 #include "kit/Page.h"
+#include "pages/ZuvPages.h"
 
 #include <cmath>
 

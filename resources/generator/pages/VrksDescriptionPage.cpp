@@ -1,11 +1,10 @@
 // The short description of the VRKS (ANONS_VRKS): the calendar, its sections in the program and
 // a yuga in days.
 
-#include "pages/VrksPages.h"
-
 #include "kit/Formatting.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/VrksPages.h"
 
 namespace zuvgen {
 

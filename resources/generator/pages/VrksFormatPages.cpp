@@ -1,10 +1,10 @@
 // The VRKS date-representation pages (annual and yuga formats) and the dating page.
-#include "kit/Page.h"
-#include "pages/VrksPages.h"
 
-#include "kit/Formatting.h"
-#include "pages/Footers.h"
 #include "facts/VrksFacts.h"
+#include "kit/Formatting.h"
+#include "kit/Page.h"
+#include "pages/Footers.h"
+#include "pages/VrksPages.h"
 
 #include <QPainterPath>
 

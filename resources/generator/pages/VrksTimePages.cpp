@@ -1,11 +1,11 @@
 // The VRKS pages about time: the chronology of the yugas, the astronomical format (the VRKS
 // year against the tropical year) and the paschal format (Easter in both calendars).
-#include "kit/Page.h"
-#include "pages/VrksPages.h"
 
-#include "kit/Formatting.h"
-#include "pages/Footers.h"
 #include "facts/VrksFacts.h"
+#include "kit/Formatting.h"
+#include "kit/Page.h"
+#include "pages/Footers.h"
+#include "pages/VrksPages.h"
 
 #include <QPainterPath>
 #include <algorithm>

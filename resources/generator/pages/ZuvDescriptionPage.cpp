@@ -1,11 +1,10 @@
 // The short description of the ZUV calendar system (ANONS_ZUV): the frame of the project, the
 // grid of its 25 calendar systems, the three worked-out systems and how the program is used.
 
-#include "pages/ZuvPages.h"
-
 #include "facts/CalendarSystems.h"
 #include "kit/Page.h"
 #include "pages/Footers.h"
+#include "pages/ZuvPages.h"
 
 namespace zuvgen {
 

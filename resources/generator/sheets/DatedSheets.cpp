@@ -1,5 +1,6 @@
 // The dated sheets: the Gregorian four-year sheets, the VRKS year sheets, the VRKS day sheets
 // of the yugas and the VRKS calendar table, each with its cell map.
+
 #include "sheets/DatedSheets.h"
 
 namespace zuvgen {

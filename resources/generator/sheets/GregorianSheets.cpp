@@ -3,10 +3,10 @@
 // not used here, so the cell maps can check it.
 
 #include "Catalogue.h"
-#include "sheets/DatedSheets.h"
-#include "kit/SheetCanvas.h"
-#include "sheets/SheetParts.h"
 #include "kit/Formatting.h"
+#include "kit/SheetCanvas.h"
+#include "sheets/DatedSheets.h"
+#include "sheets/SheetParts.h"
 
 #include <QDate>
 

@@ -1,11 +1,11 @@
 // The VRKS day sheets VR481_DAY … VR512_DAY: the Gregorian date of every day of a yuga, one
 // table per year.
 
+#include "DayTable.h"
+#include "kit/Formatting.h"
 #include "sheets/DatedSheets.h"
 #include "sheets/SheetParts.h"
 #include "sheets/VrksSheets.h"
-#include "DayTable.h"
-#include "kit/Formatting.h"
 
 namespace zuvgen {
 

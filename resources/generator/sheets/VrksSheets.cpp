@@ -1,3 +1,6 @@
+// What the VRKS sheets share: reading the day table line by line and the four numbered tables
+// of the 364-day year.
+
 #include "sheets/VrksSheets.h"
 
 #include "DayTable.h"

@@ -2,8 +2,8 @@
 // What the VRKS sheets share: reading the day table, the four numbered tables of the 364-day
 // year (on the year sheets and on the calendar table) and the Russian labels.
 
-#include "kit/SheetCanvas.h"
 #include "kit/Output.h"
+#include "kit/SheetCanvas.h"
 
 #include <QDate>
 #include <QString>

@@ -2,10 +2,10 @@
 // the table of the yuga (moved 21 columns right for yuga 512) and the block of yugas.
 
 #include "Catalogue.h"
+#include "kit/Formatting.h"
 #include "sheets/DatedSheets.h"
 #include "sheets/SheetParts.h"
 #include "sheets/VrksSheets.h"
-#include "kit/Formatting.h"
 
 namespace zuvgen {
 
