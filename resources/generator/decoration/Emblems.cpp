@@ -579,30 +579,25 @@ void emblemMerlin(QPainter& p) {
     disc(p, QPointF(0, -80), 11, sun);
     circle(p, QPointF(0, -80), 15, withAlpha(sun, 120), 2);
     circle(p, O, 62, stone, 2.5);
-    for (int i = 0; i < 30; ++i) {
-        const qreal a = -90 + 6 + 12 * i;
+    // Draws in the frame of a stone standing at radius r and angle a, facing the centre.
+    const auto standing = [&](qreal r, qreal a, const auto& draw) {
         p.save();
-        p.translate(polar(O, 62, a));
+        p.translate(polar(O, r, a));
         p.rotate(a + 90);
         p.setPen(Qt::NoPen);
         p.setBrush(stone);
-        p.drawRect(QRectF(-4.5, -5, 9, 10));
+        draw();
         p.restore();
-    }
+    };
+    for (int i = 0; i < 30; ++i) standing(62, -90 + 6 + 12 * i, [&] { p.drawRect(QRectF(-4.5, -5, 9, 10)); });
     // The horseshoe of five trilithons, open towards the sunrise.
-    for (int i = 0; i < 5; ++i) {
-        const qreal a = -20 + 55 * i;
-        p.save();
-        p.translate(polar(O, 36, a));
-        p.rotate(a + 90);
-        p.setPen(Qt::NoPen);
-        p.setBrush(stone);
-        p.drawRect(QRectF(-12, -3, 9, 11));
-        p.drawRect(QRectF(3, -3, 9, 11));
-        p.setBrush(rgb(0xb3ad9c));
-        p.drawRect(QRectF(-13, -8, 26, 5));
-        p.restore();
-    }
+    for (int i = 0; i < 5; ++i)
+        standing(36, -20 + 55 * i, [&] {
+            p.drawRect(QRectF(-12, -3, 9, 11));
+            p.drawRect(QRectF(3, -3, 9, 11));
+            p.setBrush(rgb(0xb3ad9c));
+            p.drawRect(QRectF(-13, -8, 26, 5));
+        });
     disc(p, QPointF(0, 6), 4, stone);
 }
 

@@ -33,6 +33,10 @@ struct PageText {
 
 const QString kTopLeftKey = QStringLiteral("список календарных систем (щелчок или правая кнопка)");
 const QString kTopRightKey = QStringLiteral("меню окна: развернуть, свернуть, закрыть программу");
+// The two systems with dated sheets say the same under their circle and in their section key.
+const QStringList kOpenSheetLines = {QStringLiteral("щёлкните по кругу, чтобы открыть"),
+                                     QStringLiteral("датированный лист")};
+const QString kSectionMenuKey = QStringLiteral("меню разделов системы: пнб, спд, дкс, хкс, ткс");
 
 PageText gregorianText() {
     PageText t;
@@ -43,8 +47,7 @@ PageText gregorianText() {
     t.title = QStringLiteral("ГРИГОРИАНСКАЯ КАЛЕНДАРНАЯ СИСТЕМА");
     t.subtitle = QStringLiteral("кс григорианская · главная страница раздела");
     t.aboveCircle = {QStringLiteral("солнечный календарь: 365 дней,"), QStringLiteral("в високосный год 366")};
-    t.belowCircle = {QStringLiteral("щёлкните по кругу, чтобы открыть"),
-                     QStringLiteral("датированный лист")};
+    t.belowCircle = kOpenSheetLines;
     t.cards = {{
         {QStringLiteral("ПНБ"), QStringLiteral("прошлое, настоящее, будущее"),
          QStringLiteral("Четырёхлетние листы 2001\u00a0–\u00a02052 годов; выбранный день, его день недели и неделя обведены рамкой.")},
@@ -59,7 +62,7 @@ PageText gregorianText() {
         {QStringLiteral("анонс"), QStringLiteral("краткое описание"),
          QStringLiteral("Правила системы на одной странице: месяцы, недели, високосные годы.")},
     }};
-    t.key = {kTopLeftKey, kTopRightKey, QStringLiteral("меню разделов системы: пнб, спд, дкс, хкс, ткс"),
+    t.key = {kTopLeftKey, kTopRightKey, kSectionMenuKey,
              QStringLiteral("анонс: краткое описание григорианской системы")};
     return t;
 }
@@ -73,8 +76,7 @@ PageText vrksText() {
     t.title = QStringLiteral("ВАРИЙСКАЯ КАЛЕНДАРНАЯ СИСТЕМА");
     t.subtitle = QStringLiteral("кс варийская · главная страница раздела");
     t.aboveCircle = {QStringLiteral("год — 13 месяцев по 28 дней,"), QStringLiteral("юга — четыре года")};
-    t.belowCircle = {QStringLiteral("щёлкните по кругу, чтобы открыть"),
-                     QStringLiteral("датированный лист")};
+    t.belowCircle = kOpenSheetLines;
     t.cards = {{
         {QStringLiteral("ПНБ"), QStringLiteral("прошлое, настоящее, будущее"),
          QStringLiteral("Таблица дней юги с отмеченным днём; щелчок по листу ведёт к календарной таблице и к годовому листу.")},
@@ -90,7 +92,7 @@ PageText vrksText() {
          QStringLiteral("Месяцы, недели и дополнительные дни в конце четвёртого года юги.")},
     }};
     t.key = {kTopLeftKey, kTopRightKey,
-             QStringLiteral("меню разделов системы: пнб, спд, дкс, хкс, ткс"),
+             kSectionMenuKey,
              QStringLiteral("анонс: краткое описание варийской системы")};
     return t;
 }

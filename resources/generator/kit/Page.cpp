@@ -3,7 +3,6 @@
 
 #include "kit/Page.h"
 
-#include "Catalogue.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>

@@ -2,7 +2,6 @@
 // Monday-to-Sunday week columns. Built from QDate alone; the markers' week arithmetic is
 // not used here, so the cell maps can check it.
 
-#include "Catalogue.h"
 #include "kit/Formatting.h"
 #include "kit/SheetCanvas.h"
 #include "sheets/DatedSheets.h"

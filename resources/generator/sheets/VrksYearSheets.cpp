@@ -1,7 +1,6 @@
 // The VRKS year sheets VR1921 … VR2049, one per yuga 481 … 513: the four tables of the year,
 // the table of the yuga (moved 21 columns right for yuga 512) and the block of yugas.
 
-#include "Catalogue.h"
 #include "kit/Formatting.h"
 #include "sheets/DatedSheets.h"
 #include "sheets/SheetParts.h"
