@@ -2,6 +2,8 @@
 
 #include "kit/Typography.h"
 
+#include "kit/Formatting.h"
+
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -53,12 +55,11 @@ QFont fittedFont(QFont font, const QString& text, qreal width, int maxSize, int 
 }
 
 QString keepTogether(QString text) {
-    const QChar nbsp(0x00A0);
     static const QString ops[] = {QStringLiteral("−"), QStringLiteral("+"),   QStringLiteral("="),
                                   QStringLiteral("·"), QStringLiteral("div"), QStringLiteral("mod"),
                                   QStringLiteral("…")};
     for (const QString& bare : ops) {
-        text.replace(QLatin1Char(' ') + bare + QLatin1Char(' '), nbsp + bare + nbsp);
+        text.replace(QLatin1Char(' ') + bare + QLatin1Char(' '), kNoBreakSpace + bare + kNoBreakSpace);
     }
     return text;
 }
