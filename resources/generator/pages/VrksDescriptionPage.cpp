@@ -27,18 +27,23 @@ void drawVrksDescriptionPage(const Context& ctx) {
     page.columns(
         {[&] {
              page.heading(QStringLiteral("Календарь"));
-             page.bullets(keepEachTogether({QStringLiteral("**Год** — 13 месяцев по 28 дней: 364 дня, ровно 52 недели."),
-                  QStringLiteral("**Юга** — четыре года и 5 дополнительных дней в конце четвёртого: "
-                                 "1461 день, в среднем 365,25 суток на год."),
-                  QStringLiteral("**Юга 512** на день короче; с этой поправкой средний год юг 481–512 — "
-                                 "%1 суток, почти ровно тропический год.")
-                      .arg(decimal(meanVrksYear(481, 512), 7)),
-                  QStringLiteral("**Хронология**: юга n — годы ВРКС с 4n − 3 по 4n; юга %1 начинается %2, "
-                                 "юга %3 кончается %4.")
-                      .arg(first.yuga).arg(dotted(first.start)).arg(last.yuga).arg(dotted(last.end)),
-                  QStringLiteral("**Запись**: ДД.ММ.ГГГГ (месяц 01–13) или ДДДД.ЮЮЮ (день юги): "
-                                 "%1 — это %2, или %3.")
-                      .arg(dotted(sample->gregorian), annualNotation(*sample), yugaNotation(*sample))}), false, 0.95, Qt::AlignLeft);
+             const QStringList calendar = {
+                 QStringLiteral("**Год** — 13 месяцев по 28 дней: 364 дня, ровно 52 недели."),
+                 QStringLiteral("**Юга** — четыре года и 5 дополнительных дней в конце четвёртого: "
+                                "1461 день, в среднем 365,25 суток на год."),
+                 QStringLiteral("**Юга 512** на день короче; с этой поправкой средний год юг 481–512 — "
+                                "%1 суток, почти ровно тропический год.")
+                     .arg(decimal(meanVrksYear(481, 512), 7)),
+                 QStringLiteral("**Хронология**: юга n — годы ВРКС с 4n − 3 по 4n; юга %1 начинается %2, "
+                                "юга %3 кончается %4.")
+                     .arg(first.yuga)
+                     .arg(dotted(first.start))
+                     .arg(last.yuga)
+                     .arg(dotted(last.end)),
+                 QStringLiteral("**Запись**: ДД.ММ.ГГГГ (месяц 01–13) или ДДДД.ЮЮЮ (день юги): "
+                                "%1 — это %2, или %3.")
+                     .arg(dotted(sample->gregorian), annualNotation(*sample), yugaNotation(*sample))};
+             page.bullets(keepEachTogether(calendar), false, 0.95, Qt::AlignLeft);
          },
          [&] {
              page.heading(QStringLiteral("Разделы"));

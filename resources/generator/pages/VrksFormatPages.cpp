@@ -115,11 +115,13 @@ void drawVrksAnnualFormatPage(const Context& ctx) {
                                {QStringLiteral("сезон"), QStringLiteral("С = (Д − 1) div 91 + 1, от 1 до 4")},
                                {QStringLiteral("обратно"), QStringLiteral("Д = 28 · (М − 1) + Ч")}});
              const int d1 = newYear2001.dayOfYear - 1;
-             page.note(QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(dotted(newYear2001.gregorian)), keepTogether(QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
-                                                   "Н = %1 mod 7 + 1 = **%4**; Т = %1 div 7 + 1 = **%5**; "
-                                                   "С = %1 div 91 + 1 = **%6**.")
-                                        .arg(d1).arg(newYear2001.month()).arg(newYear2001.dayOfMonth())
-                                        .arg(newYear2001.weekday()).arg(newYear2001.week()).arg(newYear2001.season())), BoxStyle::Accent, Qt::AlignLeft);
+             const QString steps = QStringLiteral("М = %1 div 28 + 1 = **%2**; Ч = %1 mod 28 + 1 = **%3**; "
+                                                  "Н = %1 mod 7 + 1 = **%4**; Т = %1 div 7 + 1 = **%5**; "
+                                                  "С = %1 div 91 + 1 = **%6**.")
+                                       .arg(d1).arg(newYear2001.month()).arg(newYear2001.dayOfMonth())
+                                       .arg(newYear2001.weekday()).arg(newYear2001.week()).arg(newYear2001.season());
+             page.note(QStringLiteral("Пример: Д = %1 (%2)").arg(newYear2001.dayOfYear).arg(dotted(newYear2001.gregorian)),
+                       keepTogether(steps), BoxStyle::Accent, Qt::AlignLeft);
          },
          [&] {
              page.heading(QStringLiteral("3. Запись даты"));
@@ -211,13 +213,14 @@ void drawVrksYugaFormatPage(const Context& ctx) {
                                      QStringLiteral("краткая: день юги (четыре цифры) и номер юги")},
                                     {QStringLiteral("ДДД.Г.ЮЮЮ"),
                                      QStringLiteral("развёрнутая: день года, год юги и юга")}});
-             page.note(QStringLiteral("Пример"), keepTogether(QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
-                                      "это %5-й день её %6-го года: **%7**, в годовом формате %8.")
-                           .arg(dotted(sample.gregorian))
-                           .arg(sample.dayOfYuga).arg(sample.yuga)
-                           .arg(yugaNotation(sample))
-                           .arg(sample.dayOfYear).arg(sample.yearOfYuga)
-                           .arg(yugaExpandedNotation(sample), annualNotation(sample))), BoxStyle::Accent, Qt::AlignLeft);
+             const QString example = QStringLiteral("%1 по григорианскому календарю — день %2 юги %3, то есть **%4**; "
+                                                    "это %5-й день её %6-го года: **%7**, в годовом формате %8.")
+                                         .arg(dotted(sample.gregorian))
+                                         .arg(sample.dayOfYuga).arg(sample.yuga)
+                                         .arg(yugaNotation(sample))
+                                         .arg(sample.dayOfYear).arg(sample.yearOfYuga)
+                                         .arg(yugaExpandedNotation(sample), annualNotation(sample));
+             page.note(QStringLiteral("Пример"), keepTogether(example), BoxStyle::Accent, Qt::AlignLeft);
          },
          [&] {
              page.heading(QStringLiteral("4. Примеры по дневной таблице"));
