@@ -3,6 +3,7 @@
 
 #include "kit/Page.h"
 
+#include "kit/Draw.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>
@@ -228,20 +229,11 @@ void Page::bullets(const QStringList& items, bool numbered, qreal scale, Qt::Ali
     const QFont body = typeface(Face::Serif, size);
     qreal y0 = y();
     for (int i = 0; i < items.size(); ++i) {
-        if (!measuring()) {
-            QPainter& p = *painter_;
-            p.save();
-            if (numbered) {
-                drawText(QString::number(i + 1) + QLatin1Char('.'), typeface(Face::SansBold, 0.95 * size),
-                         QPointF(f.left(), y0 + 0.03 * size), indent - 0.4 * size, Qt::AlignRight, pal.accent, 1.38 / 0.95);
-            } else {
-                p.setPen(Qt::NoPen);
-                p.setBrush(pal.accent);
-                const qreal r = 0.17 * size;
-                p.drawEllipse(QPointF(f.left() + 0.45 * size, y0 + 0.69 * size), r, r);
-            }
-            p.restore();
-        }
+        if (numbered)
+            drawText(QString::number(i + 1) + QLatin1Char('.'), typeface(Face::SansBold, 0.95 * size),
+                     QPointF(f.left(), y0 + 0.03 * size), indent - 0.4 * size, Qt::AlignRight, pal.accent, 1.38 / 0.95);
+        else if (!measuring())
+            disc(*painter_, QPointF(f.left() + 0.45 * size, y0 + 0.69 * size), 0.17 * size, pal.accent);
         y0 += drawText(items.at(i), body, QPointF(f.left() + indent, y0), f.width() - indent, align, pal.ink, 1.38);
         y0 += 0.22 * size;
     }
