@@ -3,8 +3,11 @@
 // (cellmaps/NAME.tsv). Run with QT_QPA_PLATFORM=offscreen.
 
 #include "Catalogue.h"
-#include "DayTable.h"
-#include "GenCommon.h"
+#include "core/DayTable.h"
+#include "decoration/Decoration.h"
+#include "kit/Output.h"
+#include "pages/Pages.h"
+#include "sheets/DatedSheets.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,12 +54,7 @@ int main(int argc, char** argv) {
     for (std::thread& thread : pool) thread.join();
 
     // Every catalogue entry must now exist.
-    for (const zuv::CatalogueEntry& entry : zuv::resourceCatalogue()) {
-        QString path;
-        if (entry.kind == zuv::ResourceKind::Text) path = ctx.outDir + QStringLiteral("/rcdata/") + entry.name;
-        else if (zuv::isRawData(entry.kind)) path = ctx.outDir + QStringLiteral("/rcdata/") + entry.name + QStringLiteral(".png");
-        else path = ctx.outDir + QStringLiteral("/bitmap/") + entry.name + QStringLiteral(".bmp");
-        if (!QFileInfo::exists(path)) fail(QStringLiteral("no picture was drawn for ") + entry.name);
-    }
+    for (const zuv::CatalogueEntry& entry : zuv::resourceCatalogue())
+        if (!QFileInfo::exists(resourcePath(ctx, entry))) fail(QStringLiteral("no picture was drawn for ") + entry.name);
     return 0;
 }

@@ -2,7 +2,7 @@
 // and the place of a day on the four-year sheets, checked against published values and
 // against Qt's own calendars; then the pictures the generator drew.
 #include "Catalogue.h"
-#include "GregorianFacts.h"
+#include "facts/GregorianFacts.h"
 
 #include <QCalendar>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // generated pictures at their catalogue sizes.
 #include "Catalogue.h"
 #include "core/DayTable.h"
-#include "VrksFacts.h"
+#include "facts/VrksFacts.h"
 
 #include <QImage>
 #include <QSet>
