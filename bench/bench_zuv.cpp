@@ -24,6 +24,8 @@
 #include <vector>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -128,6 +130,7 @@ int main(int argc, char** argv) {
     }
 
     TFormZUV w;
+    ImageControl* StartImage = component<ImageControl>(w, "StartImage");
     w.show();
     QApplication::processEvents();
 
@@ -162,7 +165,7 @@ int main(int argc, char** argv) {
             });
             const double marking = medianMs(200, [&] { w.ShowDataScreen(); });
             std::printf("  %-14s %-20s view %4dx%-4d %7.3f ms, of which the marking %.3f ms  (decode once / tick = %.0fx)\n",
-                        dated[i].label, size.label, w.StartImage->width(), w.StartImage->height(), tick, marking, decodes[i] / tick);
+                        dated[i].label, size.label, StartImage->width(), StartImage->height(), tick, marking, decodes[i] / tick);
             w.SetNormalSize();
         }
     }

@@ -27,7 +27,9 @@ public:
     explicit TKStblForm(QWidget* parent = nullptr);
     ~TKStblForm() override;
 
-    // ---- Components (names as in the window's design; each is also its objectName) ----
+private:
+    // ---- Components (names as in the window's design; each is also its objectName, by which
+    // tests and tools find them with findChild) ----
     ShapeControl* TopShapeLeft = nullptr;
     ShapeControl* TopShapeCenter = nullptr;
     ShapeControl* TopShapeRight = nullptr;
@@ -49,6 +51,7 @@ public:
     QMenu* PopupMnuImage4 = nullptr;  // N32
     QAction* N[33] = {};              // N[1] … N[32]
 
+public:
     // ---- State ----
     int CurrentMode = 0;  // 0 overview table, 1 date-representation standard, 2 none, 3 dating sheet
     int WidthShape = 0;

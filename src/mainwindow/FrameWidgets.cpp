@@ -7,19 +7,17 @@
 
 namespace zuv {
 
-namespace {
-FrameInput frameInputOf(const TFormZUV& w) {
+FrameInput TFormZUV::CurrentFrameInput() const {
     FrameInput in;
-    in.width = w.KSAdvPanel->width();
-    in.height = w.KSAdvPanel->height();
-    in.maximized = w.IsMaximized();
-    in.currentMode = w.CurrentMode;
-    in.rightImageVisible = w.RightImage->isVisibleTo(&w);
-    in.ksLabelSize = w.CurrentKSLabel->size();
-    in.modeLabelSize = w.CurrentModeLabel->size();
+    in.width = KSAdvPanel->width();
+    in.height = KSAdvPanel->height();
+    in.maximized = IsMaximized();
+    in.currentMode = CurrentMode;
+    in.rightImageVisible = RightImage->isVisibleTo(this);
+    in.ksLabelSize = CurrentKSLabel->size();
+    in.modeLabelSize = CurrentModeLabel->size();
     return in;
 }
-}  // namespace
 
 void TFormZUV::SetPos() {
     DockPanels();
@@ -31,7 +29,7 @@ void TFormZUV::SetPos() {
     CurrentKSLabel->SetPointSize(points);
     PaintShape();
 
-    const FrameGeometry g = computeFrame(frameInputOf(*this));
+    const FrameGeometry g = computeFrame(CurrentFrameInput());
     MnuImage1->setGeometry(g.mnuImage1);
     MnuImage2->setGeometry(g.mnuImage2);
     MnuImage3->setGeometry(g.mnuImage3);
@@ -44,7 +42,7 @@ void TFormZUV::SetPos() {
 }
 
 void TFormZUV::PaintShape() {
-    const FrameGeometry g = computeFrame(frameInputOf(*this));
+    const FrameGeometry g = computeFrame(CurrentFrameInput());
     OffsetTop = g.offsetTop;
     OffSetLeft = g.offSetLeft;
     TopShapeLeft->setGeometry(g.topShapeLeft);

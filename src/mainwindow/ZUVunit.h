@@ -27,6 +27,7 @@ class SheetCache;
 class ResourceStore;
 struct MarkPlan;
 struct ScreenRow;
+struct FrameInput;
 enum class Marker;
 
 class TFormZUV : public QWidget {
@@ -35,7 +36,9 @@ public:
     explicit TFormZUV(QWidget* parent = nullptr);
     ~TFormZUV() override;
 
-    // ---- Components (names as in the window's design; each is also its objectName) ----
+private:
+    // ---- Components (names as in the window's design; each is also its objectName, by which
+    // tests and tools find them with findChild) ----
     ImageControl* RightImage = nullptr;
     Panel* MnuLeftPanel = nullptr;
     Panel* KSAdvPanel = nullptr;
@@ -103,6 +106,7 @@ public:
 
     QTimer* Timer1 = nullptr;
 
+public:
     // ---- State ----
     QDate CurDate;
     quint32 PenColor = 0;
@@ -230,6 +234,8 @@ private:
     void UpdateCornerCursors();
     void SetTitles(const QString& upper, const QString& lower, bool lowerFirst = false);
     void ApplyScreenRow(const ScreenRow& row);
+    // What the frame's arithmetic needs to know of the window now.
+    FrameInput CurrentFrameInput() const;
     // Runs the screen's marker with CurDate; false when it drew nothing.
     bool RunScreenMarker(Marker marker);
     // Puts the plan's sheet on the sheet view and outlines its cells; false when it could not.

@@ -12,6 +12,9 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::components;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -55,12 +58,12 @@ QStringList entriesOf(const QMenu* menu) {
 }
 
 void run(TKStblForm& w, const QString& command) {
-    if (command == QLatin1String("click")) QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, QPoint(10, 10));
+    if (command == QLatin1String("click")) QTest::mouseClick(component<ImageControl>(w, "StartImage"), Qt::LeftButton, {}, QPoint(10, 10));
     else w.findChild<QAction*>(command)->trigger();
 }
 
 bool anyMenuVisible(const TKStblForm& w) {
-    for (const QMenu* menu : {w.PopupMnuImage1, w.PopupMnuImage2, w.PopupMnuImage3, w.PopupMnuImage4})
+    for (const QMenu* menu : components<QMenu>(w, {"PopupMnuImage1", "PopupMnuImage2", "PopupMnuImage3", "PopupMnuImage4"}))
         if (menu->isVisible()) return true;
     return false;
 }
@@ -73,6 +76,13 @@ private slots:
     void createdHiddenWithItsDesign() {
         zuvtest::MessageRecorder recorder;
         TKStblForm w;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+        AutoLabel* CurrentKSLabel = component<AutoLabel>(w, "CurrentKSLabel");
+        AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
+        ImageControl* MnuImage1 = component<ImageControl>(w, "MnuImage1");
+        ImageControl* MnuImage2 = component<ImageControl>(w, "MnuImage2");
+        ImageControl* MnuImage3 = component<ImageControl>(w, "MnuImage3");
+        ImageControl* MnuImage4 = component<ImageControl>(w, "MnuImage4");
         QCOMPARE(KStblForm, &w);
         QVERIFY(!w.isVisible());
         QCOMPARE(w.objectName(), QStringLiteral("KStblForm"));
@@ -83,32 +93,32 @@ private slots:
         QCOMPARE(w.WidthShape, 100);
         QCOMPARE(w.HeightShape, 50);
         QVERIFY(w.MainImg.isNull());
-        QVERIFY(!w.StartImage->HasPicture());
-        QCOMPARE(w.CurrentKSLabel->text(), QStringLiteral("КС"));
-        QCOMPARE(w.CurrentModeLabel->text(), QStringLiteral("CurrentModeLabel"));
-        for (const AutoLabel* label : {w.CurrentKSLabel, w.CurrentModeLabel}) {
+        QVERIFY(!StartImage->HasPicture());
+        QCOMPARE(CurrentKSLabel->text(), QStringLiteral("КС"));
+        QCOMPARE(CurrentModeLabel->text(), QStringLiteral("CurrentModeLabel"));
+        for (const AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) {
             QVERIFY(label->font().bold());
             QCOMPARE(label->font().pointSizeF(), 15.75);  // 21 pixels at 96 dpi
         }
 
         // The layout pass has run on the created size.
-        QCOMPARE(w.MnuImage1->geometry(), QRect(32, 7, 37, 37));
-        QCOMPARE(w.MnuImage2->geometry(), QRect(537, 7, 37, 37));
-        QCOMPARE(w.MnuImage3->geometry(), QRect(32, 380, 37, 37));
-        QCOMPARE(w.MnuImage4->geometry(), QRect(537, 380, 37, 37));
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 52, 603, 321));
-        QCOMPARE(w.TopShapeCenter->geometry(), QRect(101, 1, 405, 50));
-        QCOMPARE(w.ButtomShapeCenter->geometry(), QRect(101, 373, 405, 50));
-        QCOMPARE(w.TopShapeRight->geometry(), QRect(505, 1, 100, 50));
-        QCOMPARE(w.ButtomShapeLeft->geometry(), QRect(1, 373, 100, 50));
+        QCOMPARE(MnuImage1->geometry(), QRect(32, 7, 37, 37));
+        QCOMPARE(MnuImage2->geometry(), QRect(537, 7, 37, 37));
+        QCOMPARE(MnuImage3->geometry(), QRect(32, 380, 37, 37));
+        QCOMPARE(MnuImage4->geometry(), QRect(537, 380, 37, 37));
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), QRect(1, 52, 603, 321));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), QRect(101, 1, 405, 50));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeCenter")->geometry(), QRect(101, 373, 405, 50));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry(), QRect(505, 1, 100, 50));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeLeft")->geometry(), QRect(1, 373, 100, 50));
         // The page view lies inside the page area's 2-pixel frame.
-        QCOMPARE(w.StartImage->size(), QSize(599, 317));
-        QCOMPARE(w.CurrentKSLabel->x(), 302 - w.CurrentKSLabel->width() / 2);
-        QCOMPARE(w.CurrentModeLabel->y(), 423 - 25 - w.CurrentModeLabel->height() / 2);
+        QCOMPARE(StartImage->size(), QSize(599, 317));
+        QCOMPARE(CurrentKSLabel->x(), 302 - CurrentKSLabel->width() / 2);
+        QCOMPARE(CurrentModeLabel->y(), 423 - 25 - CurrentModeLabel->height() / 2);
 
         // Four icons of their own, all different.
         QList<QImage> icons;
-        for (const ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4}) {
+        for (const ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
             QVERIFY(corner->HasPicture());
             QVERIFY(!icons.contains(corner->Picture()));
             icons << corner->Picture();
@@ -162,10 +172,10 @@ private slots:
         w.SetResourceStore(&pages.store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        for (int n : {4, 5, 6, 16, 28, 32}) w.N[n]->trigger();
+        for (int n : {4, 5, 6, 16, 28, 32}) menuItem(w, n)->trigger();
         QCOMPARE(w.CurrentMode, 0);
-        QVERIFY(!w.StartImage->HasPicture());
-        QCOMPARE(w.CurrentModeLabel->text(), QStringLiteral("CurrentModeLabel"));
+        QVERIFY(!component<ImageControl>(w, "StartImage")->HasPicture());
+        QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), QStringLiteral("CurrentModeLabel"));
         QVERIFY(w.isVisible());
         QVERIFY(!(w.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)));
         QVERIFY(recorder.messages.isEmpty());
@@ -205,23 +215,25 @@ private slots:
         PageStore pages;
         zuvtest::MessageRecorder recorder;
         TKStblForm w;
+        AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.SetResourceStore(&pages.store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const QString& command : commands) run(w, command);
 
         QTEST(w.CurrentMode, "mode");
-        QTEST(w.CurrentModeLabel->text(), "caption");
+        QTEST(CurrentModeLabel->text(), "caption");
         if (mainImg.isEmpty()) QVERIFY(w.MainImg.isNull());
         else QCOMPARE(w.MainImg.size(), mainImg);
-        QVERIFY(w.StartImage->HasPicture());
-        const QImage& picture = w.StartImage->Picture();
+        QVERIFY(StartImage->HasPicture());
+        const QImage& picture = StartImage->Picture();
         QCOMPARE(picture.size(), QSize(599, 317));
         QCOMPARE(inkBounds(picture), ink);
         if (!ink.isEmpty()) QCOMPARE(picture.pixel(ink.center()) & 0xFFFFFF, colour & 0xFFFFFF);
         // The new caption is centred in the bottom band.
-        QCOMPARE(w.CurrentModeLabel->x(), 605 / 2 - w.CurrentModeLabel->width() / 2);
-        QCOMPARE(w.CurrentModeLabel->y(), 423 - 25 - w.CurrentModeLabel->height() / 2);
+        QCOMPARE(CurrentModeLabel->x(), 605 / 2 - CurrentModeLabel->width() / 2);
+        QCOMPARE(CurrentModeLabel->y(), 423 - 25 - CurrentModeLabel->height() / 2);
         QVERIFY(recorder.messages.isEmpty());
     }
 
@@ -229,25 +241,26 @@ private slots:
     void missingPageWithBuiltInPictures() {
         zuvtest::MessageRecorder recorder;
         TKStblForm w;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // The built-in overview table and dating sheet load at their catalogued sizes.
-        QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(StartImage, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(w.MainImg.size(), QSize(967, 846));
-        w.N[30]->trigger();
+        menuItem(w, 30)->trigger();
         QCOMPARE(w.MainImg.size(), QSize(2969, 1289));
         QVERIFY(w.LastFailedResource().isEmpty());
 
-        w.N[29]->trigger();
+        menuItem(w, 29)->trigger();
         QCOMPARE(w.CurrentMode, 1);
-        QCOMPARE(w.CurrentModeLabel->text(), kStandardCaption);
+        QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), kStandardCaption);
         QVERIFY(w.MainImg.isNull());
         QCOMPARE(w.LastFailedResource(), QStringLiteral("GRKSPRDAT"));
-        QVERIFY(inkBounds(w.StartImage->Picture()).isEmpty());
+        QVERIFY(inkBounds(StartImage->Picture()).isEmpty());
         // A click on the view shows the same missing page again, still without a word.
-        QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(StartImage, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(w.CurrentMode, 1);
-        QVERIFY(inkBounds(w.StartImage->Picture()).isEmpty());
+        QVERIFY(inkBounds(StartImage->Picture()).isEmpty());
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QLatin1Char('|'))));
     }
 
@@ -264,13 +277,13 @@ private slots:
         zuvtest::MessageRecorder recorder;
         TKStblForm w;
         w.SetResourceStore(&pages.store);
-        w.N[30]->trigger();  // a page that loads, to be replaced
+        menuItem(w, 30)->trigger();  // a page that loads, to be replaced
         w.CurrentMode = 0;
         w.SelectMode();
         QVERIFY(w.MainImg.isNull());
         QCOMPARE(w.LastFailedResource(), QStringLiteral("MAINTABLE"));
-        QCOMPARE(w.CurrentModeLabel->text(), kOverviewCaption);
-        QVERIFY(inkBounds(w.StartImage->Picture()).isEmpty());
+        QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), kOverviewCaption);
+        QVERIFY(inkBounds(component<ImageControl>(w, "StartImage")->Picture()).isEmpty());
         QVERIFY(recorder.messages.isEmpty());
     }
 
@@ -336,16 +349,17 @@ private slots:
 
     void resizeLaysOut() {
         TKStblForm w;
+        AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(801, 601);
-        QCOMPARE(w.MnuImage2->geometry(), QRect(733, 7, 37, 37));
-        QCOMPARE(w.MnuImage4->geometry(), QRect(733, 558, 37, 37));
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 52, 799, 499));
-        QCOMPARE(w.ButtomShapeCenter->geometry(), QRect(101, 551, 601, 50));
-        QCOMPARE(w.ButtomShapeRight->geometry(), QRect(701, 551, 100, 50));
-        QCOMPARE(w.CurrentModeLabel->y(), 601 - 25 - w.CurrentModeLabel->height() / 2);
-        QTRY_COMPARE(w.StartImage->size(), QSize(795, 495));
+        QCOMPARE(component<ImageControl>(w, "MnuImage2")->geometry(), QRect(733, 7, 37, 37));
+        QCOMPARE(component<ImageControl>(w, "MnuImage4")->geometry(), QRect(733, 558, 37, 37));
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), QRect(1, 52, 799, 499));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeCenter")->geometry(), QRect(101, 551, 601, 50));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeRight")->geometry(), QRect(701, 551, 100, 50));
+        QCOMPARE(CurrentModeLabel->y(), 601 - 25 - CurrentModeLabel->height() / 2);
+        QTRY_COMPARE(component<ImageControl>(w, "StartImage")->size(), QSize(795, 495));
     }
 
     void firstShowCentresOnTheDesktop() {
@@ -365,18 +379,18 @@ private slots:
         TKStblForm w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.N[1]->trigger();
+        menuItem(w, 1)->trigger();
         QVERIFY(w.windowState() & Qt::WindowMaximized);
         QTRY_VERIFY(w.width() > 605);
-        QCOMPARE(w.MnuImage2->x(), w.width() - 68);
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 52, w.width() - 2, w.height() - 102));
+        QCOMPARE(component<ImageControl>(w, "MnuImage2")->x(), w.width() - 68);
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), QRect(1, 52, w.width() - 2, w.height() - 102));
     }
 
     void closeCommandHides() {
         TKStblForm w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.N[3]->trigger();
+        menuItem(w, 3)->trigger();
         QVERIFY(!w.isVisible());
         QCOMPARE(KStblForm, &w);  // hidden, not destroyed
     }
@@ -386,7 +400,7 @@ private slots:
         TKStblForm w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.N[2]->trigger();
+        menuItem(w, 2)->trigger();
         QVERIFY(w.windowState() & Qt::WindowMinimized);
     }
 
@@ -397,7 +411,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!main.isVisible());
-        w.N[2]->trigger();
+        menuItem(w, 2)->trigger();
         QVERIFY(main.isVisible());
         QVERIFY(main.windowState() & Qt::WindowMinimized);
         QVERIFY(w.windowState() & Qt::WindowMinimized);

@@ -65,13 +65,13 @@ struct ShownForm {
 
     QList<QMenu*> openMenus() const {
         QList<QMenu*> open;
-        for (QMenu* menu : {form.PopupMnuImage1, form.PopupMnuImage2, form.PopupMnuImage3, form.PopupMnuImage4, form.StartPopupMnu})
+        for (QMenu* menu : components<QMenu>(form, {"PopupMnuImage1", "PopupMnuImage2", "PopupMnuImage3", "PopupMnuImage4", "StartPopupMnu"}))
             if (menu->isVisible()) open << menu;
         return open;
     }
 
     void closeMenus() {
-        for (QMenu* menu : {form.PopupMnuImage1, form.PopupMnuImage2, form.PopupMnuImage3, form.PopupMnuImage4, form.StartPopupMnu})
+        for (QMenu* menu : components<QMenu>(form, {"PopupMnuImage1", "PopupMnuImage2", "PopupMnuImage3", "PopupMnuImage4", "StartPopupMnu"}))
             menu->hide();
     }
 };

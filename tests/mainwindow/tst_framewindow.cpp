@@ -9,6 +9,9 @@
 #include <QScreen>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::components;
+using zuvtest::menuItem;
 using zuvtest::Screen;
 using zuvtest::ShownForm;
 
@@ -17,13 +20,13 @@ namespace {
 // The geometry SetPos must have given the frame for the window as it is now.
 FrameGeometry expectedFrame(const TFormZUV& w) {
     FrameInput in;
-    in.width = w.KSAdvPanel->width();
-    in.height = w.KSAdvPanel->height();
+    in.width = component<Panel>(w, "KSAdvPanel")->width();
+    in.height = component<Panel>(w, "KSAdvPanel")->height();
     in.maximized = w.IsMaximized();
     in.currentMode = w.CurrentMode;
-    in.rightImageVisible = w.RightImage->isVisible();
-    in.ksLabelSize = w.CurrentKSLabel->size();
-    in.modeLabelSize = w.CurrentModeLabel->size();
+    in.rightImageVisible = component<ImageControl>(w, "RightImage")->isVisible();
+    in.ksLabelSize = component<AutoLabel>(w, "CurrentKSLabel")->size();
+    in.modeLabelSize = component<AutoLabel>(w, "CurrentModeLabel")->size();
     return computeFrame(in);
 }
 
@@ -33,28 +36,28 @@ void verifyFrameApplied(const TFormZUV& w) {
     QCOMPARE(w.HeightShape, g.heightShape);
     QCOMPARE(OffSetLeft, g.offSetLeft);
     QCOMPARE(OffsetTop, 0);
-    QCOMPARE(w.TopShapeLeft->geometry(), g.topShapeLeft);
-    QCOMPARE(w.TopShapeCenter->geometry(), g.topShapeCenter);
-    QCOMPARE(w.TopShapeRight->geometry(), g.topShapeRight);
-    QCOMPARE(w.ButtomShapeLeft->geometry(), g.buttomShapeLeft);
-    QCOMPARE(w.ButtomShapeCenter->geometry(), g.buttomShapeCenter);
-    QCOMPARE(w.ButtomShapeRight->geometry(), g.buttomShapeRight);
-    QCOMPARE(w.TopLeftShapeClr->geometry(), g.topLeftShapeClr);
-    QCOMPARE(w.TopRightShapeClr->geometry(), g.topRightShapeClr);
-    QCOMPARE(w.DownLeftShapeClr->geometry(), g.downLeftShapeClr);
-    QCOMPARE(w.DownRightShapeClr->geometry(), g.downRightShapeClr);
-    QCOMPARE(w.MnuImage1->geometry(), g.mnuImage1);
-    QCOMPARE(w.MnuImage2->geometry(), g.mnuImage2);
-    QCOMPARE(w.MnuImage3->geometry(), g.mnuImage3);
-    QCOMPARE(w.MnuImage4->geometry(), g.mnuImage4);
-    QCOMPARE(w.CurrentKSLabel->pos(), g.ksLabelPos);
-    QCOMPARE(w.CurrentModeLabel->pos(), g.modeLabelPos);
-    QCOMPARE(w.StartPanel->geometry(), g.startPanel);
-    QCOMPARE(w.KSPanel->geometry(), g.ksPanel);
-    QCOMPARE(w.ControlMenuPanel->geometry(), g.controlMenuPanel);
-    const int points = captionPointSize(w.KSAdvPanel->height());
-    QCOMPARE(w.CurrentKSLabel->font().pointSize(), points);
-    QCOMPARE(w.CurrentModeLabel->font().pointSize(), points);
+    QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), g.topShapeLeft);
+    QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), g.topShapeCenter);
+    QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry(), g.topShapeRight);
+    QCOMPARE(component<ShapeControl>(w, "ButtomShapeLeft")->geometry(), g.buttomShapeLeft);
+    QCOMPARE(component<ShapeControl>(w, "ButtomShapeCenter")->geometry(), g.buttomShapeCenter);
+    QCOMPARE(component<ShapeControl>(w, "ButtomShapeRight")->geometry(), g.buttomShapeRight);
+    QCOMPARE(component<ShapeControl>(w, "TopLeftShapeClr")->geometry(), g.topLeftShapeClr);
+    QCOMPARE(component<ShapeControl>(w, "TopRightShapeClr")->geometry(), g.topRightShapeClr);
+    QCOMPARE(component<ShapeControl>(w, "DownLeftShapeClr")->geometry(), g.downLeftShapeClr);
+    QCOMPARE(component<ShapeControl>(w, "DownRightShapeClr")->geometry(), g.downRightShapeClr);
+    QCOMPARE(component<ImageControl>(w, "MnuImage1")->geometry(), g.mnuImage1);
+    QCOMPARE(component<ImageControl>(w, "MnuImage2")->geometry(), g.mnuImage2);
+    QCOMPARE(component<ImageControl>(w, "MnuImage3")->geometry(), g.mnuImage3);
+    QCOMPARE(component<ImageControl>(w, "MnuImage4")->geometry(), g.mnuImage4);
+    QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->pos(), g.ksLabelPos);
+    QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->pos(), g.modeLabelPos);
+    QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), g.startPanel);
+    QCOMPARE(component<Panel>(w, "KSPanel")->geometry(), g.ksPanel);
+    QCOMPARE(component<Panel>(w, "ControlMenuPanel")->geometry(), g.controlMenuPanel);
+    const int points = captionPointSize(component<Panel>(w, "KSAdvPanel")->height());
+    QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->font().pointSize(), points);
+    QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->font().pointSize(), points);
 }
 
 // The colour of the logical pixel (x, y) of a grabbed image (sampled at its top-left device pixel).
@@ -78,39 +81,45 @@ private slots:
     void designSizeLayout() {
         ShownForm f;
         TFormZUV& w = f.form;
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        ImageControl* MnuImage1 = component<ImageControl>(w, "MnuImage1");
+        ImageControl* MnuImage2 = component<ImageControl>(w, "MnuImage2");
+        ImageControl* MnuImage3 = component<ImageControl>(w, "MnuImage3");
+        ImageControl* MnuImage4 = component<ImageControl>(w, "MnuImage4");
+        AutoLabel* CurrentKSLabel = component<AutoLabel>(w, "CurrentKSLabel");
+        AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(193, 0, 417, 465));
         QCOMPARE(w.WidthShape, 27);
         QCOMPARE(w.HeightShape, 23);
         QCOMPARE(OffSetLeft, 10);
         QCOMPARE(OffsetTop, 0);
-        QCOMPARE(w.TopShapeLeft->geometry(), QRect(10, 0, 27, 23));
-        QCOMPARE(w.TopShapeRight->geometry(), QRect(380, 0, 27, 23));
-        QCOMPARE(w.TopShapeCenter->geometry(), QRect(36, 0, 345, 23));
-        QCOMPARE(w.ButtomShapeLeft->geometry(), QRect(10, 442, 27, 23));
-        QCOMPARE(w.ButtomShapeCenter->geometry(), QRect(36, 442, 345, 23));
-        QCOMPARE(w.ButtomShapeRight->geometry(), QRect(380, 442, 27, 23));
-        QCOMPARE(w.TopLeftShapeClr->geometry(), QRect(35, 1, 2, 21));
-        QCOMPARE(w.TopRightShapeClr->geometry(), QRect(379, 1, 2, 21));
-        QCOMPARE(w.DownLeftShapeClr->geometry(), QRect(35, 443, 2, 21));
-        QCOMPARE(w.DownRightShapeClr->geometry(), QRect(379, 443, 2, 21));
-        QCOMPARE(w.MnuImage1->geometry(), QRect(17, 5, 13, 13));
-        QCOMPARE(w.MnuImage2->geometry(), QRect(387, 5, 13, 13));
-        QCOMPARE(w.MnuImage3->geometry(), QRect(17, 447, 13, 13));
-        QCOMPARE(w.MnuImage4->geometry(), QRect(387, 447, 13, 13));
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 414, 417));
-        QCOMPARE(w.KSPanel->geometry(), QRect(1, 24, 414, 418));
-        QCOMPARE(w.ControlMenuPanel->geometry(), QRect(10, 33, 100, 200));
-        QCOMPARE(w.KSimg[1]->geometry(), QRect(9, 11, 79, 79));
-        QCOMPARE(w.KSimg[25]->geometry(), QRect(9 + 4 * 79, 11 + 4 * 79, 79, 79));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), QRect(10, 0, 27, 23));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry(), QRect(380, 0, 27, 23));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), QRect(36, 0, 345, 23));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeLeft")->geometry(), QRect(10, 442, 27, 23));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeCenter")->geometry(), QRect(36, 442, 345, 23));
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeRight")->geometry(), QRect(380, 442, 27, 23));
+        QCOMPARE(component<ShapeControl>(w, "TopLeftShapeClr")->geometry(), QRect(35, 1, 2, 21));
+        QCOMPARE(component<ShapeControl>(w, "TopRightShapeClr")->geometry(), QRect(379, 1, 2, 21));
+        QCOMPARE(component<ShapeControl>(w, "DownLeftShapeClr")->geometry(), QRect(35, 443, 2, 21));
+        QCOMPARE(component<ShapeControl>(w, "DownRightShapeClr")->geometry(), QRect(379, 443, 2, 21));
+        QCOMPARE(MnuImage1->geometry(), QRect(17, 5, 13, 13));
+        QCOMPARE(MnuImage2->geometry(), QRect(387, 5, 13, 13));
+        QCOMPARE(MnuImage3->geometry(), QRect(17, 447, 13, 13));
+        QCOMPARE(MnuImage4->geometry(), QRect(387, 447, 13, 13));
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), QRect(1, 24, 414, 417));
+        QCOMPARE(component<Panel>(w, "KSPanel")->geometry(), QRect(1, 24, 414, 418));
+        QCOMPARE(component<Panel>(w, "ControlMenuPanel")->geometry(), QRect(10, 33, 100, 200));
+        QCOMPARE(component<ImageControl>(w, "KSimg1")->geometry(), QRect(9, 11, 79, 79));
+        QCOMPARE(component<ImageControl>(w, "KSimg25")->geometry(), QRect(9 + 4 * 79, 11 + 4 * 79, 79, 79));
         // Captions: 10 points, centred on the panel and in their bands, of one height.
-        QCOMPARE(w.CurrentKSLabel->font().pointSize(), 10);
-        QCOMPARE(w.CurrentModeLabel->font().pointSize(), 10);
-        QCOMPARE(w.CurrentKSLabel->height(), w.CurrentModeLabel->height());
-        const int h = w.CurrentKSLabel->height();
-        QCOMPARE(w.CurrentKSLabel->pos(), QPoint(208 - w.CurrentKSLabel->width() / 2, 11 - h / 2));
-        QCOMPARE(w.CurrentModeLabel->pos(), QPoint(208 - w.CurrentModeLabel->width() / 2, 465 - 11 - h / 2));
+        QCOMPARE(CurrentKSLabel->font().pointSize(), 10);
+        QCOMPARE(CurrentModeLabel->font().pointSize(), 10);
+        QCOMPARE(CurrentKSLabel->height(), CurrentModeLabel->height());
+        const int h = CurrentKSLabel->height();
+        QCOMPARE(CurrentKSLabel->pos(), QPoint(208 - CurrentKSLabel->width() / 2, 11 - h / 2));
+        QCOMPARE(CurrentModeLabel->pos(), QPoint(208 - CurrentModeLabel->width() / 2, 465 - 11 - h / 2));
         // The corner pictures are drawn at their own size.
-        for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4})
+        for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4})
             QCOMPARE(corner->Picture().deviceIndependentSize().toSize(), QSize(13, 13));
     }
 
@@ -119,18 +128,17 @@ private slots:
     void bandsRenderAsOneRectangle() {
         ShownForm f;
         TFormZUV& w = f.form;
-        for (ShapeControl* piece : {w.TopShapeLeft, w.TopShapeCenter, w.TopShapeRight, w.ButtomShapeLeft,
-                                    w.ButtomShapeCenter, w.ButtomShapeRight}) {
+        for (ShapeControl* piece : components<ShapeControl>(w, {"TopShapeLeft", "TopShapeCenter", "TopShapeRight", "ButtomShapeLeft", "ButtomShapeCenter", "ButtomShapeRight"})) {
             QCOMPARE(piece->OutlineColor(), QColor(Qt::black));
             QCOMPARE(piece->FillColor(), QColor(Qt::white));
         }
-        for (ShapeControl* cover : {w.TopLeftShapeClr, w.TopRightShapeClr, w.DownLeftShapeClr, w.DownRightShapeClr}) {
+        for (ShapeControl* cover : components<ShapeControl>(w, {"TopLeftShapeClr", "TopRightShapeClr", "DownLeftShapeClr", "DownRightShapeClr"})) {
             QCOMPARE(cover->OutlineColor(), QColor(Qt::white));
             QCOMPARE(cover->FillColor(), QColor(Qt::white));
         }
         QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
 
-        const QImage frame = w.KSAdvPanel->grab().toImage();
+        const QImage frame = component<Panel>(w, "KSAdvPanel")->grab().toImage();
         for (int top : {0, 442}) {
             // The seams at x 36 (left end | middle) and 380 (middle | right end) are hidden
             // between the outline rows, which stay black across them.
@@ -152,14 +160,14 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         f.reach({1, 2, 0});
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(0, 0, 640, 465));
         QCOMPARE(w.WidthShape, 42);
         QCOMPARE(OffSetLeft, 0);
-        QCOMPARE(w.TopShapeLeft->geometry(), QRect(0, 0, 42, 23));
-        QCOMPARE(w.TopShapeCenter->geometry(), QRect(41, 0, 558, 23));
-        QCOMPARE(w.TopShapeRight->geometry(), QRect(598, 0, 42, 23));
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 637, 417));
-        QCOMPARE(w.StartImage->size(), QSize(637, 417));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), QRect(0, 0, 42, 23));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), QRect(41, 0, 558, 23));
+        QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry(), QRect(598, 0, 42, 23));
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), QRect(1, 24, 637, 417));
+        QCOMPARE(component<ImageControl>(w, "StartImage")->size(), QSize(637, 417));
         verifyFrameApplied(w);
     }
 
@@ -185,36 +193,41 @@ private slots:
         QFETCH(int, inset);
         ShownForm f;
         TFormZUV& w = f.form;
+        Panel* KSAdvPanel = component<Panel>(w, "KSAdvPanel");
+        ImageControl* MnuImage1 = component<ImageControl>(w, "MnuImage1");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         for (const Screen& s : road) f.apply(s);
-        w.N[1]->trigger();
+        menuItem(w, 1)->trigger();
         const QRect work = w.screen()->availableGeometry();
         QCOMPARE(w.geometry(), work);
-        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
-        QCOMPARE(w.RightImage->isVisible(), sideShown);
-        QCOMPARE(w.KSAdvPanel->geometry(),
+        QCOMPARE(component<Panel>(w, "MnuLeftPanel")->isVisible(), sideShown);
+        QCOMPARE(component<ImageControl>(w, "RightImage")->isVisible(), sideShown);
+        QCOMPARE(KSAdvPanel->geometry(),
                  sideShown ? QRect(193, 0, work.width() - 223, work.height()) : QRect(QPoint(0, 0), work.size()));
         QCOMPARE(OffSetLeft, inset);
         verifyFrameApplied(w);
-        QCOMPARE(w.TopShapeLeft->x(), inset);
-        QCOMPARE(w.TopShapeRight->geometry().right(), w.KSAdvPanel->width() - inset - 1);
+        QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->x(), inset);
+        QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry().right(), KSAdvPanel->width() - inset - 1);
         // The screen was drawn again at the new size.
-        QCOMPARE(w.MnuImage1->Picture().deviceIndependentSize().toSize(), w.MnuImage1->size());
-        if (w.StartPanel->isVisible() && w.CurrentMode != 17) QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), w.StartImage->size());
+        QCOMPARE(MnuImage1->Picture().deviceIndependentSize().toSize(), MnuImage1->size());
+        if (component<ScrollBox>(w, "StartPanel")->isVisible() && w.CurrentMode != 17) QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartImage->size());
     }
 
     // The left panel's background and labels follow the panel's height.
     void sectionMenuFollowsTheMaximisedPanel() {
         ShownForm f;
         TFormZUV& w = f.form;
-        w.N[1]->trigger();
+        ImageControl* LeftImage = component<ImageControl>(w, "LeftImage");
+        AutoLabel* mnu7 = component<AutoLabel>(w, "mnu7");
+        menuItem(w, 1)->trigger();
         const int h = w.screen()->availableGeometry().height();
-        QCOMPARE(w.MnuLeftPanel->geometry(), QRect(0, 0, 193, h));
-        QCOMPARE(w.LeftImage->geometry(), QRect(0, 0, 193, h));
-        QCOMPARE(w.mnu7->y(), sectionLabelTop(h, 8));
-        QCOMPARE(w.MMLabelZUV->y(), sectionLabelTop(h, 0));
-        w.N[2]->trigger();
-        QCOMPARE(w.LeftImage->geometry(), QRect(0, 0, 193, 465));
-        QCOMPARE(w.mnu7->y(), 437);
+        QCOMPARE(component<Panel>(w, "MnuLeftPanel")->geometry(), QRect(0, 0, 193, h));
+        QCOMPARE(LeftImage->geometry(), QRect(0, 0, 193, h));
+        QCOMPARE(mnu7->y(), sectionLabelTop(h, 8));
+        QCOMPARE(component<AutoLabel>(w, "MMLabelZUV")->y(), sectionLabelTop(h, 0));
+        menuItem(w, 2)->trigger();
+        QCOMPARE(LeftImage->geometry(), QRect(0, 0, 193, 465));
+        QCOMPARE(mnu7->y(), 437);
     }
 
     // N1 / N2 / N36 and the stay-on-top flag.
@@ -223,39 +236,39 @@ private slots:
         TFormZUV& w = f.form;
         const QRect normal = w.geometry();
         QCOMPARE(normal.size(), QSize(640, 465));
-        QVERIFY(w.N[1]->isEnabled());
-        QVERIFY(!w.N[2]->isEnabled());
+        QVERIFY(menuItem(w, 1)->isEnabled());
+        QVERIFY(!menuItem(w, 2)->isEnabled());
         QVERIFY(!w.IsMaximized());
         QVERIFY(!w.IsStayOnTop());
 
-        w.N[1]->trigger();
+        menuItem(w, 1)->trigger();
         QVERIFY(w.IsMaximized());
         QVERIFY(w.IsStayOnTop());
         QVERIFY(w.isVisible());
-        QVERIFY(!w.N[1]->isEnabled());
-        QVERIFY(w.N[2]->isEnabled());
+        QVERIFY(!menuItem(w, 1)->isEnabled());
+        QVERIFY(menuItem(w, 2)->isEnabled());
 
         // Minimising leaves the two items as they are.
-        w.N[36]->trigger();
+        menuItem(w, 36)->trigger();
         QVERIFY(w.windowState() & Qt::WindowMinimized);
         QVERIFY(w.IsStayOnTop());
-        QVERIFY(!w.N[1]->isEnabled());
-        QVERIFY(w.N[2]->isEnabled());
+        QVERIFY(!menuItem(w, 1)->isEnabled());
+        QVERIFY(menuItem(w, 2)->isEnabled());
 
-        w.N[2]->trigger();
+        menuItem(w, 2)->trigger();
         QVERIFY(!(w.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)));
         QVERIFY(!w.IsStayOnTop());
-        QVERIFY(w.N[1]->isEnabled());
-        QVERIFY(!w.N[2]->isEnabled());
+        QVERIFY(menuItem(w, 1)->isEnabled());
+        QVERIFY(!menuItem(w, 2)->isEnabled());
         QCOMPARE(w.geometry(), normal);
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(193, 0, 417, 465));
         verifyFrameApplied(w);
 
         // Minimising from the normal state keeps them too.
-        w.N[36]->trigger();
+        menuItem(w, 36)->trigger();
         QVERIFY(w.windowState() & Qt::WindowMinimized);
-        QVERIFY(w.N[1]->isEnabled());
-        QVERIFY(!w.N[2]->isEnabled());
+        QVERIFY(menuItem(w, 1)->isEnabled());
+        QVERIFY(!menuItem(w, 2)->isEnabled());
         QVERIFY(!w.IsStayOnTop());
     }
 
@@ -273,11 +286,11 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         for (const Screen& s : road) f.apply(s);
-        w.N[1]->trigger();
-        w.N[2]->trigger();
-        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
-        QCOMPARE(w.RightImage->isVisible(), sideShown);
-        QCOMPARE(w.KSAdvPanel->width(), sideShown ? 417 : 640);
+        menuItem(w, 1)->trigger();
+        menuItem(w, 2)->trigger();
+        QCOMPARE(component<Panel>(w, "MnuLeftPanel")->isVisible(), sideShown);
+        QCOMPARE(component<ImageControl>(w, "RightImage")->isVisible(), sideShown);
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->width(), sideShown ? 417 : 640);
         verifyFrameApplied(w);
     }
 
@@ -310,11 +323,11 @@ private slots:
         QFETCH(int, moves);
         ShownForm f;
         TFormZUV& w = f.form;
-        if (state == QLatin1String("maximised")) w.N[1]->trigger();
-        if (state == QLatin1String("minimised")) w.N[36]->trigger();
+        if (state == QLatin1String("maximised")) menuItem(w, 1)->trigger();
+        if (state == QLatin1String("minimised")) menuItem(w, 36)->trigger();
         if (state == QLatin1String("restored")) {
-            w.N[1]->trigger();
-            w.N[2]->trigger();
+            menuItem(w, 1)->trigger();
+            menuItem(w, 2)->trigger();
         }
         int requests = 0;
         QWidget* moved = nullptr;
@@ -359,8 +372,8 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         for (const Screen& s : road) f.apply(s);
-        ImageControl* const corners[] = {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4};
-        QMenu* const menus[] = {w.PopupMnuImage1, w.PopupMnuImage2, w.PopupMnuImage3, w.PopupMnuImage4};
+        const QList<ImageControl*> corners = components<ImageControl>(w, {"MnuImage1", "MnuImage2", "MnuImage3", "MnuImage4"});
+        const QList<QMenu*> menus = components<QMenu>(w, {"PopupMnuImage1", "PopupMnuImage2", "PopupMnuImage3", "PopupMnuImage4"});
         for (int i = 0; i < 4; ++i) {
             // The pointing hand stands exactly where a click opens something.
             QVERIFY2((corners[i]->cursor().shape() == Qt::PointingHandCursor) == (leftOpens.at(i) != QLatin1Char('-')),
@@ -371,7 +384,7 @@ private slots:
             f.closeMenus();
             // A right click opens the calendar systems on the top-left picture only.
             zuvtest::contextClick(corners[i], QPoint(6, 6));
-            const QList<QMenu*> onRight = i == 0 ? QList<QMenu*>{w.PopupMnuImage1} : QList<QMenu*>{};
+            const QList<QMenu*> onRight = i == 0 ? QList<QMenu*>{menus[0]} : QList<QMenu*>{};
             QVERIFY2(f.openMenus() == onRight, qPrintable(QStringLiteral("right click on MnuImage%1").arg(i + 1)));
             f.closeMenus();
         }
@@ -450,16 +463,16 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         for (const Screen& s : road) f.apply(s);
-        w.N[1]->trigger();
+        menuItem(w, 1)->trigger();
         QCOMPARE(w.screen()->availableGeometry(), QRect(0, 0, 800, 800));
-        QCOMPARE(w.KSAdvPanel->geometry(), panel);
-        QCOMPARE(w.TopShapeLeft->geometry(), topLeft);
-        QCOMPARE(w.TopShapeCenter->geometry(), topCenter);
-        QCOMPARE(w.ButtomShapeRight->geometry(), bottomRight);
-        QCOMPARE(w.MnuImage1->geometry(), corner1);
-        QCOMPARE(w.MnuImage4->geometry(), corner4);
-        QCOMPARE(w.StartPanel->geometry(), sheet);
-        QCOMPARE(w.CurrentKSLabel->font().pointSize(), 17);  // 800 / 45
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), panel);
+        QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), topLeft);
+        QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), topCenter);
+        QCOMPARE(component<ShapeControl>(w, "ButtomShapeRight")->geometry(), bottomRight);
+        QCOMPARE(component<ImageControl>(w, "MnuImage1")->geometry(), corner1);
+        QCOMPARE(component<ImageControl>(w, "MnuImage4")->geometry(), corner4);
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->geometry(), sheet);
+        QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->font().pointSize(), 17);  // 800 / 45
     }
 };
 

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 class TestHiDpi : public QObject {
     Q_OBJECT
@@ -16,14 +18,16 @@ private slots:
         zuvtest::FixedToday today(QDate(2006, 6, 15));
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatioF(), 2.0);
         QCOMPARE(w.size(), QSize(640, 465));
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
-        QCOMPARE(w.StartPanel->geometry().size(), QSize(414, 417));
-        const QImage icon = w.KSimg[7]->Picture();
-        QCOMPARE(icon.size(), w.KSimg[7]->size() * 2);
+        QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(193, 0, 417, 465));
+        QCOMPARE(StartPanel->geometry().size(), QSize(414, 417));
+        const QImage icon = component<ImageControl>(w, "KSimg7")->Picture();
+        QCOMPARE(icon.size(), component<ImageControl>(w, "KSimg7")->size() * 2);
         QCOMPARE(icon.devicePixelRatio(), 2.0);
 
         w.CurKS = 1;
@@ -31,16 +35,16 @@ private slots:
         w.SelectMode();
         w.CurrentMode = 6;
         w.SelectMode();
-        QVERIFY(w.Timer1->isActive());
-        QCOMPARE(w.StartPanel->geometry(), QRect(1, 24, 637, 417));  // the side is hidden
+        QVERIFY(component<QTimer>(w, "Timer1")->isActive());
+        QCOMPARE(StartPanel->geometry(), QRect(1, 24, 637, 417));  // the side is hidden
         w.Timer1Timer();  // blue
-        const QImage picture = w.StartImage->Picture();
-        QCOMPARE(picture.size(), w.StartImage->size() * 2);
+        const QImage picture = StartImage->Picture();
+        QCOMPARE(picture.size(), StartImage->size() * 2);
 
         const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, QStringLiteral("gs2005"));
         QImage sheet;
         QVERIFY(sheet.loadFromData(reinterpret_cast<const uchar*>(bytes.data), int(bytes.size)));
-        const SheetPlacement p = placeSheet(w.StartImage->width(), w.StartImage->height(), sheet.width(), sheet.height());
+        const SheetPlacement p = placeSheet(StartImage->width(), StartImage->height(), sheet.width(), sheet.height());
         const QRect mark = markRects(p, planPaintDateGKS(QDate(2006, 6, 15), QDate(2006, 6, 15))).front();
         // The outline's middle, in device pixels, carries the pen colour.
         QCOMPARE(picture.pixel(2 * mark.left(), 2 * (mark.top() + mark.height() / 2)), 0xFF0000FFu);

@@ -9,6 +9,9 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::components;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -95,6 +98,7 @@ private slots:
         if (bytes.isNull()) store.remove(StoreKind::RawData, name);
         else store.put(StoreKind::RawData, name, bytes);
         TFormZUV w;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.SetResourceStore(&store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -102,30 +106,34 @@ private slots:
         const int streams = ResourceStore::liveStreams();
         w.LoadStartImage(name, true);
         QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + name});
-        QVERIFY(w.StartImage->HasPicture());
-        QCOMPARE(w.StartImage->Picture().size(), w.StartImage->size());
-        QVERIFY(allWhite(w.StartImage->Picture()));
+        QVERIFY(StartImage->HasPicture());
+        QCOMPARE(StartImage->Picture().size(), StartImage->size());
+        QVERIFY(allWhite(StartImage->Picture()));
         QCOMPARE(ResourceStore::liveStreams(), streams);
     }
 
     // The grid: 25 icons drawn with a 5-pixel white margin, the lines above them.
     void gridScreenShowsItsIcons() {
         TFormZUV w;
+        ImageControl* LeftImage = component<ImageControl>(w, "LeftImage");
+        ImageControl* RightImage = component<ImageControl>(w, "RightImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int n = 1; n <= 25; ++n) {
-            const QImage picture = w.KSimg[n]->Picture();
-            QCOMPARE(picture.size(), w.KSimg[n]->size());
+            const ImageControl* icon = component<ImageControl>(w, QStringLiteral("KSimg%1").arg(n));
+            const QImage picture = icon->Picture();
+            QCOMPARE(picture.size(), icon->size());
             QCOMPARE(picture.pixel(2, 2), 0xFFFFFFFFu);  // the margin stays white
         }
-        QCOMPARE(w.KSimg[1]->width(), w.KSimg[1]->height());
-        QCOMPARE(w.ShapeUp->geometry(), QRect(w.KSimg[1]->x(), w.KSimg[1]->y(), 5 * w.KSimg[1]->width(), 1));
-        QCOMPARE(w.KSLine[1]->y(), w.KSimg[6]->y() - 1);
-        QCOMPARE(w.KSLine[5]->x(), w.KSimg[2]->x());
-        QVERIFY(w.LeftImage->HasPicture());
-        QCOMPARE(w.LeftImage->Picture().size(), QSize(298, 490));
-        QCOMPARE(w.RightImage->Picture().size(), w.RightImage->size());
-        for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4})
+        const ImageControl* KSimg1 = component<ImageControl>(w, "KSimg1");
+        QCOMPARE(KSimg1->width(), KSimg1->height());
+        QCOMPARE(component<ShapeControl>(w, "ShapeUp")->geometry(), QRect(KSimg1->x(), KSimg1->y(), 5 * KSimg1->width(), 1));
+        QCOMPARE(component<ShapeControl>(w, "KSLine1")->y(), component<ImageControl>(w, "KSimg6")->y() - 1);
+        QCOMPARE(component<ShapeControl>(w, "KSLine5")->x(), component<ImageControl>(w, "KSimg2")->x());
+        QVERIFY(LeftImage->HasPicture());
+        QCOMPARE(LeftImage->Picture().size(), QSize(298, 490));
+        QCOMPARE(RightImage->Picture().size(), RightImage->size());
+        for (ImageControl* corner : components<ImageControl>(w, {"MnuImage1", "MnuImage2", "MnuImage3", "MnuImage4"}))
             QCOMPARE(corner->Picture().size(), corner->size());
     }
 };

@@ -10,6 +10,9 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::components;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -50,6 +53,8 @@ private slots:
     void startUpState() {
         ShownForm f;
         TFormZUV& w = f.form;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         QCOMPARE(w.CurKS, 0);
         QCOMPARE(w.CurrentMode, 7);
         QCOMPARE(w.BakMode, 7);
@@ -59,26 +64,26 @@ private slots:
         QCOMPARE(w.gdi_clBlue, 0xFF0000FFu);
         QCOMPARE(w.gdi_clRed, 0xFFFF0000u);
         QCOMPARE(w.CurDate, QDate(2006, 6, 15));
-        QVERIFY(!w.Timer1->isActive());
-        QCOMPARE(w.Timer1->interval(), 1000);
-        QVERIFY(!w.MnuMainWnd->isEnabled());
-        QVERIFY(!w.vrks_tks->isVisible());
-        QVERIFY(w.grks_tks->isVisible());
-        QVERIFY(w.mnu_vrks_spd->isVisible());
-        QVERIFY(w.mnu_grks_spd->isVisible());
-        QVERIFY(!w.MCal->isVisible());
-        QCOMPARE(w.MCal->Date(), QDate(2016, 5, 29));
+        QVERIFY(!Timer1->isActive());
+        QCOMPARE(Timer1->interval(), 1000);
+        QVERIFY(!component<QAction>(w, "MnuMainWnd")->isEnabled());
+        QVERIFY(!component<QAction>(w, "vrks_tks")->isVisible());
+        QVERIFY(component<QAction>(w, "grks_tks")->isVisible());
+        QVERIFY(component<QAction>(w, "mnu_vrks_spd")->isVisible());
+        QVERIFY(component<QAction>(w, "mnu_grks_spd")->isVisible());
+        QVERIFY(!MCal->isVisible());
+        QCOMPARE(MCal->Date(), QDate(2016, 5, 29));
         QCOMPARE(w.VRKSData.size(), 48'279);
         QCOMPARE(w.VRKSData.first(), QStringLiteral("1,04.03.1921,1,1,1,1,1,1,481"));
         QCOMPARE(SelectMnuIndex, 10);
         QCOMPARE(w.windowTitle(), QStringLiteral("зувская календарная система"));
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(w.size(), QSize(640, 465));
-        QCOMPARE(w.CurrentKSLabel->text(), QStringLiteral("КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"));
-        QCOMPARE(w.CurrentModeLabel->text(), QStringLiteral("ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"));
-        QVERIFY(w.KSPanel->isVisible());
-        QVERIFY(!w.StartPanel->isVisible());
-        QVERIFY(w.MnuLeftPanel->isVisible() && w.RightImage->isVisible());
+        QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->text(), QStringLiteral("КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ"));
+        QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), QStringLiteral("ГЛАВНОЕ   ОКНО   ПРОГРАММЫ"));
+        QVERIFY(component<Panel>(w, "KSPanel")->isVisible());
+        QVERIFY(!component<ScrollBox>(w, "StartPanel")->isVisible());
+        QVERIFY(component<Panel>(w, "MnuLeftPanel")->isVisible() && component<ImageControl>(w, "RightImage")->isVisible());
         QVERIFY(f.recorder.messages.isEmpty());
     }
 
@@ -99,14 +104,14 @@ private slots:
             QVERIFY2(f.form.findChild<QAction*>(QLatin1String(name)), name);
         QVERIFY(f.form.findChild<QTimer*>(QStringLiteral("Timer1")));
         // Hints only where the design has them.
-        QVERIFY(f.form.mnu1->toolTip().isEmpty());
-        QCOMPARE(f.form.mnu2->toolTip(), QStringLiteral("наука о проекции времени"));
-        QCOMPARE(f.form.mnu7->toolTip(), QStringLiteral("обсуждения и дискуссии"));
-        QCOMPARE(f.form.KSimg[25]->toolTip(), QStringLiteral("кс болгарская"));
-        QVERIFY(f.form.LeftImage->toolTip().isEmpty());
-        QCOMPARE(f.form.PopupMnuImage1->actions().size(), 25);
-        QCOMPARE(f.form.N[28]->text(), QStringLiteral("кс болгарская"));
-        QVERIFY(!f.form.N[2]->isEnabled());
+        QVERIFY(component<AutoLabel>(f.form, "mnu1")->toolTip().isEmpty());
+        QCOMPARE(component<AutoLabel>(f.form, "mnu2")->toolTip(), QStringLiteral("наука о проекции времени"));
+        QCOMPARE(component<AutoLabel>(f.form, "mnu7")->toolTip(), QStringLiteral("обсуждения и дискуссии"));
+        QCOMPARE(component<ImageControl>(f.form, "KSimg25")->toolTip(), QStringLiteral("кс болгарская"));
+        QVERIFY(component<ImageControl>(f.form, "LeftImage")->toolTip().isEmpty());
+        QCOMPARE(component<QMenu>(f.form, "PopupMnuImage1")->actions().size(), 25);
+        QCOMPARE(menuItem(f.form, 28)->text(), QStringLiteral("кс болгарская"));
+        QVERIFY(!menuItem(f.form, 2)->isEnabled());
     }
 
     // Every screen the commands can reach, applied from the grid screen.
@@ -164,42 +169,48 @@ private slots:
         QFETCH(QDate, pickerMax);
         ShownForm f;
         TFormZUV& w = f.form;
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
+        QAction* vrks_tks = component<QAction>(w, "vrks_tks");
+        QAction* grks_tks = component<QAction>(w, "grks_tks");
+        QAction* mnu_vrks_spd = component<QAction>(w, "mnu_vrks_spd");
+        QAction* mnu_grks_spd = component<QAction>(w, "mnu_grks_spd");
         // As a user gets there: a system's screens are reached through its main page.
         if (screen.ks != 0 && screen.mode != 100) f.go({screen.ks, 100, 0});
-        w.MCal->show();
+        MCal->show();
         f.go(screen);
-        QCOMPARE(w.CurrentKSLabel->text(), upper);
-        QCOMPARE(w.CurrentModeLabel->text(), lower);
-        QCOMPARE(w.MnuLeftPanel->isVisible(), sideShown);
-        QCOMPARE(w.RightImage->isVisible(), sideShown);
-        QCOMPARE(w.StartPanel->isVisible(), sheetShown);
-        QCOMPARE(w.KSPanel->isVisible(), gridShown);
-        QCOMPARE(w.ControlMenuPanel->isVisible(), controlMenuShown);
+        QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->text(), upper);
+        QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), lower);
+        QCOMPARE(component<Panel>(w, "MnuLeftPanel")->isVisible(), sideShown);
+        QCOMPARE(component<ImageControl>(w, "RightImage")->isVisible(), sideShown);
+        QCOMPARE(component<ScrollBox>(w, "StartPanel")->isVisible(), sheetShown);
+        QCOMPARE(component<Panel>(w, "KSPanel")->isVisible(), gridShown);
+        QCOMPARE(component<Panel>(w, "ControlMenuPanel")->isVisible(), controlMenuShown);
         QCOMPARE(w.BakMode, screen.mode);
         QCOMPARE(w.BakCurKS, screen.ks);
-        QCOMPARE(w.MnuMainWnd->isEnabled(), screen.mode != 7);
-        QVERIFY(!w.MCal->isVisible());  // the reset step (or the grid's own row) hides the picker
+        QCOMPARE(component<QAction>(w, "MnuMainWnd")->isEnabled(), screen.mode != 7);
+        QVERIFY(!MCal->isVisible());  // the reset step (or the grid's own row) hides the picker
         if (pickerMin.isValid()) {
-            QCOMPARE(w.MCal->MinDate(), pickerMin);
-            QCOMPARE(w.MCal->MaxDate(), pickerMax);
-            QVERIFY(w.Timer1->isActive());
+            QCOMPARE(MCal->MinDate(), pickerMin);
+            QCOMPARE(MCal->MaxDate(), pickerMax);
+            QVERIFY(Timer1->isActive());
         } else {
-            QVERIFY(!w.Timer1->isActive());
+            QVERIFY(!Timer1->isActive());
         }
         // The section menu's items follow the system.
         if (screen.ks == 1) {
-            QVERIFY(!w.vrks_tks->isVisible() && w.grks_tks->isVisible());
-            QVERIFY(!w.mnu_vrks_spd->isVisible() && w.mnu_grks_spd->isVisible());
+            QVERIFY(!vrks_tks->isVisible() && grks_tks->isVisible());
+            QVERIFY(!mnu_vrks_spd->isVisible() && mnu_grks_spd->isVisible());
         } else if (screen.ks == 2) {
-            QVERIFY(w.vrks_tks->isVisible() && !w.grks_tks->isVisible());
-            QVERIFY(w.mnu_vrks_spd->isVisible() && !w.mnu_grks_spd->isVisible());
+            QVERIFY(vrks_tks->isVisible() && !grks_tks->isVisible());
+            QVERIFY(mnu_vrks_spd->isVisible() && !mnu_grks_spd->isVisible());
         } else {
-            QVERIFY(!w.vrks_tks->isVisible() && w.grks_tks->isVisible());
-            QVERIFY(w.mnu_vrks_spd->isVisible() && w.mnu_grks_spd->isVisible());
+            QVERIFY(!vrks_tks->isVisible() && grks_tks->isVisible());
+            QVERIFY(mnu_vrks_spd->isVisible() && mnu_grks_spd->isVisible());
         }
         // A sheet screen has its sheet and the system's emblem in all four corners.
-        if (sheetShown && !controlMenuShown) QVERIFY(w.StartImage->HasPicture());
-        for (ImageControl* corner : {w.MnuImage1, w.MnuImage2, w.MnuImage3, w.MnuImage4}) QVERIFY(corner->HasPicture());
+        if (sheetShown && !controlMenuShown) QVERIFY(component<ImageControl>(w, "StartImage")->HasPicture());
+        for (ImageControl* corner : components<ImageControl>(w, {"MnuImage1", "MnuImage2", "MnuImage3", "MnuImage4"})) QVERIFY(corner->HasPicture());
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
 
@@ -207,68 +218,77 @@ private slots:
     void repeatedSelectModeSkipsTheReset() {
         ShownForm f;
         TFormZUV& w = f.form;
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         f.go({1, 2, 0});
-        w.MCal->show();
-        const qint64 before = w.StartImage->Picture().cacheKey();
+        MCal->show();
+        const qint64 before = StartImage->Picture().cacheKey();
         w.SelectMode();
-        QVERIFY(w.MCal->isVisible());
-        QVERIFY(w.StartImage->HasPicture());
+        QVERIFY(MCal->isVisible());
+        QVERIFY(StartImage->HasPicture());
         f.go({1, 3, 0});
-        QVERIFY(!w.MCal->isVisible());
-        QVERIFY(w.StartImage->Picture().cacheKey() != before);
+        QVERIFY(!MCal->isVisible());
+        QVERIFY(StartImage->Picture().cacheKey() != before);
     }
 
     // After a Gregorian section, the VRKS main page swaps the twins; the ZUV page keeps "спд".
     void sectionMenuItemsFollowTheSystem() {
         ShownForm f;
         TFormZUV& w = f.form;
+        QAction* vrks_tks = component<QAction>(w, "vrks_tks");
+        QAction* mnu_vrks_spd = component<QAction>(w, "mnu_vrks_spd");
+        QAction* grks_tks = component<QAction>(w, "grks_tks");
+        QAction* mnu_grks_spd = component<QAction>(w, "mnu_grks_spd");
+        Panel* MnuLeftPanel = component<Panel>(w, "MnuLeftPanel");
         f.go({1, 2, 0});
         f.go({2, 100, 0});
-        QVERIFY(w.vrks_tks->isVisible() && w.mnu_vrks_spd->isVisible());
-        QVERIFY(!w.grks_tks->isVisible() && !w.mnu_grks_spd->isVisible());
+        QVERIFY(vrks_tks->isVisible() && mnu_vrks_spd->isVisible());
+        QVERIFY(!grks_tks->isVisible() && !mnu_grks_spd->isVisible());
         f.go({4, 100, 0});
-        QVERIFY(w.grks_tks->isVisible() && !w.vrks_tks->isVisible());
-        QVERIFY(w.mnu_vrks_spd->isVisible() && !w.mnu_grks_spd->isVisible());
+        QVERIFY(grks_tks->isVisible() && !vrks_tks->isVisible());
+        QVERIFY(mnu_vrks_spd->isVisible() && !mnu_grks_spd->isVisible());
         // The side hidden by a section screen stays hidden on a main page, and the grid shows it.
         f.go({1, 2, 0});
         f.go({1, 100, 0});
-        QVERIFY(!w.MnuLeftPanel->isVisible());
+        QVERIFY(!MnuLeftPanel->isVisible());
         f.go({1, 7, 0});
-        QVERIFY(w.MnuLeftPanel->isVisible() && w.RightImage->isVisible());
+        QVERIFY(MnuLeftPanel->isVisible() && component<ImageControl>(w, "RightImage")->isVisible());
     }
 
     // ShowDataScreen: white → blue → red on dated screens; elsewhere nothing and no timer.
     void penCycleAndTimerRule() {
         ShownForm f;
         TFormZUV& w = f.form;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         w.ShowDataScreen();
         QCOMPARE(w.PenColor, w.gdi_clWhite);
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!Timer1->isActive());
         f.go({1, 6, 0});
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(Timer1->isActive());
         const quint32 expected[] = {w.gdi_clBlue, w.gdi_clRed, w.gdi_clWhite, w.gdi_clBlue};
         for (quint32 colour : expected) {
             w.Timer1Timer();
             QCOMPARE(w.PenColor, colour);
-            QVERIFY(w.Timer1->isActive());
+            QVERIFY(Timer1->isActive());
         }
         w.PenColor = 0xFF123456u;  // any other colour is left as it is
         w.ShowDataScreen();
         QCOMPARE(w.PenColor, 0xFF123456u);
         f.go({1, 2, 0});
-        QVERIFY(w.Timer1->isActive());  // leaving does not stop it; the next tick does
+        QVERIFY(Timer1->isActive());  // leaving does not stop it; the next tick does
         w.Timer1Timer();
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!Timer1->isActive());
     }
 
     void sideSwitch() {
         ShownForm f;
         TFormZUV& w = f.form;
+        Panel* KSAdvPanel = component<Panel>(w, "KSAdvPanel");
         w.OnOffMainWnd(false);
-        QVERIFY(!w.MnuLeftPanel->isVisible() && !w.RightImage->isVisible());
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
+        QVERIFY(!component<Panel>(w, "MnuLeftPanel")->isVisible() && !component<ImageControl>(w, "RightImage")->isVisible());
+        QCOMPARE(KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
         w.OnOffMainWnd(true);
-        QCOMPARE(w.KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
+        QCOMPARE(KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
     }
 
     // A message box carries the program's name and a Russian button; Qt's own standard

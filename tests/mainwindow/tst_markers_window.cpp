@@ -12,6 +12,8 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -25,7 +27,8 @@ QPoint outlinePixel(const TFormZUV& w, const MarkPlan& plan) {
     const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, plan.sheetName);
     QImage image;
     image.loadFromData(reinterpret_cast<const uchar*>(bytes.data), int(bytes.size));
-    const SheetPlacement p = placeSheet(w.StartImage->width(), w.StartImage->height(), image.width(), image.height());
+    const QSize view = component<ImageControl>(w, "StartImage")->size();
+    const SheetPlacement p = placeSheet(view.width(), view.height(), image.width(), image.height());
     const QRect r = markRects(p, plan).front();
     return QPoint(r.left(), r.top() + r.height() / 2);
 }
@@ -78,39 +81,41 @@ private slots:
         zuvtest::FixedToday today(QDate(2006, 6, 15));
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, screen);
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(Timer1->isActive());
         QCOMPARE(w.CurDate, QDate(2006, 6, 15));
 
         const QPoint at = outlinePixel(w, planFor(w, screen, w.CurDate));
         // Entry draws with the pen of the moment (white); each tick the next colour.
-        QCOMPARE(w.StartImage->Picture().pixel(at), 0xFFFFFFFFu);
+        QCOMPARE(StartImage->Picture().pixel(at), 0xFFFFFFFFu);
         const quint32 colours[] = {0xFF0000FFu, 0xFFFF0000u, 0xFFFFFFFFu, 0xFF0000FFu};
         for (quint32 colour : colours) {
             w.Timer1Timer();
-            QCOMPARE(w.StartImage->Picture().pixel(at), colour);
-            QVERIFY(w.Timer1->isActive());
+            QCOMPARE(StartImage->Picture().pixel(at), colour);
+            QVERIFY(Timer1->isActive());
         }
 
         // Picking a day marks it at once in the next colour.
         const QDate picked(2010, 3, 15);
-        w.MCal->SetDate(picked);
+        component<MonthCalendar>(w, "MCal")->SetDate(picked);
         w.MCalClick();
         QCOMPARE(w.CurDate, picked);
         QCOMPARE(w.PenColor, 0xFFFF0000u);
         const QPoint pickedAt = outlinePixel(w, planFor(w, screen, picked));
-        QCOMPARE(w.StartImage->Picture().pixel(pickedAt), 0xFFFF0000u);
-        QVERIFY(w.Timer1->isActive());
+        QCOMPARE(StartImage->Picture().pixel(pickedAt), 0xFFFF0000u);
+        QVERIFY(Timer1->isActive());
 
         // Leaving: the next tick draws nothing and stops the timer.
         w.CurrentMode = 2;
         w.SelectMode();
-        const qint64 key = w.StartImage->Picture().cacheKey();
+        const qint64 key = StartImage->Picture().cacheKey();
         w.Timer1Timer();
-        QVERIFY(!w.Timer1->isActive());
-        QCOMPARE(w.StartImage->Picture().cacheKey(), key);
+        QVERIFY(!Timer1->isActive());
+        QCOMPARE(StartImage->Picture().cacheKey(), key);
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QLatin1Char('|'))));
     }
 
@@ -123,22 +128,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, {2, 6});
         for (const QDate& d : {QDate(1921, 3, 4), QDate(2025, 2, 28), QDate(1999, 12, 31), QDate(2001, 1, 1)}) {
-            w.MCal->SetDate(d);
+            component<MonthCalendar>(w, "MCal")->SetDate(d);
             w.MCalClick();
             w.Timer1Timer();
         }
-        const QImage incremental = w.StartImage->Picture().copy();
+        const QImage incremental = component<ImageControl>(w, "StartImage")->Picture().copy();
         const quint32 pen = w.PenColor;
 
         TFormZUV fresh;
+        ImageControl* StartImage = component<ImageControl>(fresh, "StartImage");
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         enter(fresh, {2, 6});
         fresh.PenColor = pen;
-        fresh.StartImage->Discard();
+        StartImage->Discard();
         QVERIFY(fresh.PaintDateVRKS(QDate(2001, 1, 1)));
-        QCOMPARE(fresh.StartImage->Picture().size(), incremental.size());
-        QVERIFY(fresh.StartImage->Picture().convertToFormat(QImage::Format_ARGB32) ==
+        QCOMPARE(StartImage->Picture().size(), incremental.size());
+        QVERIFY(StartImage->Picture().convertToFormat(QImage::Format_ARGB32) ==
                 incremental.convertToFormat(QImage::Format_ARGB32));
     }
 
@@ -149,12 +155,13 @@ private slots:
         zuvtest::MessageRecorder recorder;
         ActivateOnSingleClick style;  // outlives the window that uses it
         TFormZUV w;
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, {1, 6});
-        w.MCal->show();
-        w.MCal->setCurrentPage(2048, 12);
-        QAbstractItemView* grid = w.MCal->findChild<QAbstractItemView*>();
+        MCal->show();
+        MCal->setCurrentPage(2048, 12);
+        QAbstractItemView* grid = MCal->findChild<QAbstractItemView*>();
         QVERIFY(grid);
         grid->setStyle(&style);
         // Monday first, December 2048 starts on a Tuesday: the 31st is the Thursday of the
@@ -199,14 +206,15 @@ private slots:
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, screen);
         QCOMPARE(recorder.messages, QStringList{message});
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!Timer1->isActive());
         QTest::qWait(1200);  // more than one blink interval: no tick comes, no message repeats
         QCOMPARE(recorder.messages.size(), 1);
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!Timer1->isActive());
     }
 
     // One user action shows one message for one failure, however often it draws the screen.
@@ -243,11 +251,12 @@ private slots:
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const DatedScreen dated{ks, ks == 1 ? 6 : (action == Action::CycleClick ? 6 : 11)};
-        auto clickTheCircle = [&w] {
-            StartImageMousePos = QPoint(w.StartImage->width() / 2, w.StartImage->height() / 2);
+        auto clickTheCircle = [&w, StartImage] {
+            StartImageMousePos = QPoint(StartImage->width() / 2, StartImage->height() / 2);
             w.StartImageClick();
         };
         // The state before the action; whatever it showed does not count.
@@ -278,7 +287,7 @@ private slots:
         }
         QCOMPARE(w.CurrentMode, dated.mode);
         QCOMPARE(recorder.messages, QStringList{message});
-        QVERIFY(!w.Timer1->isActive());
+        QVERIFY(!component<QTimer>(w, "Timer1")->isActive());
     }
 
     // The calendar table marks the days of yuga 513 normally.
@@ -290,7 +299,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, {2, 12});
         QVERIFY(recorder.messages.isEmpty());
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(component<QTimer>(w, "Timer1")->isActive());
     }
 };
 

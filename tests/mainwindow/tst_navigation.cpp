@@ -4,6 +4,8 @@
 #include "FrameTestSupport.h"
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 using zuvtest::Screen;
 using zuvtest::ShownForm;
 
@@ -21,7 +23,7 @@ void run(TFormZUV& w, const QString& command) {
 }
 
 // Changes whenever SelectMode applies a screen: every screen redraws its corner pictures.
-qint64 cornerPicture(const TFormZUV& w) { return w.MnuImage1->Picture().cacheKey(); }
+qint64 cornerPicture(const TFormZUV& w) { return component<ImageControl>(w, "MnuImage1")->Picture().cacheKey(); }
 
 }  // namespace
 
@@ -197,15 +199,17 @@ private slots:
     void backToTheGridAndTheSameSystem() {
         ShownForm f;
         TFormZUV& w = f.form;
+        QAction* MnuMainWnd = component<QAction>(w, "MnuMainWnd");
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         f.apply({1, 100, 0});
-        w.MnuMainWnd->trigger();
+        MnuMainWnd->trigger();
         QCOMPARE(f.screen(), (Screen{1, 7, 0}));
-        QVERIFY(!w.MnuMainWnd->isEnabled());
-        w.MCal->show();
-        QTest::mouseClick(w.KSimg[2], Qt::LeftButton);
+        QVERIFY(!MnuMainWnd->isEnabled());
+        MCal->show();
+        QTest::mouseClick(component<ImageControl>(w, "KSimg2"), Qt::LeftButton);
         QCOMPARE(f.screen(), (Screen{1, 100, 0}));
-        QVERIFY(w.MnuMainWnd->isEnabled());
-        QVERIFY(!w.MCal->isVisible());
+        QVERIFY(MnuMainWnd->isEnabled());
+        QVERIFY(!MCal->isVisible());
     }
 };
 

@@ -5,17 +5,20 @@
 #include "core/FrameLayout.h"
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::components;
+using zuvtest::menuItem;
 using zuvtest::pointerTo;
 using zuvtest::ShownForm;
 
 namespace {
 
-QList<AutoLabel*> entries(const TFormZUV& w) { return {w.mnu1, w.mnu2, w.mnu3, w.Mnu4, w.mnu5, w.mnu6, w.mnu7}; }
+QList<AutoLabel*> entries(const TFormZUV& w) { return components<AutoLabel>(w, {"mnu1", "mnu2", "mnu3", "Mnu4", "mnu5", "mnu6", "mnu7"}); }
 QList<AutoLabel*> sectionLabels(const TFormZUV& w) {
-    return QList<AutoLabel*>{w.MMLabelZUV, w.MMLabel1} + entries(w);
+    return components<AutoLabel>(w, {"MMLabelZUV", "MMLabel1"}) + entries(w);
 }
 QList<AutoLabel*> controlLabels(const TFormZUV& w) {
-    return {w.LabelControlPatent, w.LabelControlLic, w.LabelControlDostup, w.LabelControlDopusk, w.LabelControlPlagiat};
+    return components<AutoLabel>(w, {"LabelControlPatent", "LabelControlLic", "LabelControlDostup", "LabelControlDopusk", "LabelControlPlagiat"});
 }
 
 // Entry `enlarged` (1 … 7, or none) at 16 points, the others at 12.
@@ -28,9 +31,9 @@ void verifyEntrySizes(const TFormZUV& w, int enlarged) {
 // Every label centred across the panel at its fraction of the panel's height.
 void verifyPlaced(const TFormZUV& w) {
     const QList<AutoLabel*> labels = sectionLabels(w);
-    const int h = w.MnuLeftPanel->height();
+    const int h = component<Panel>(w, "MnuLeftPanel")->height();
     for (int i = 0; i < labels.size(); ++i) {
-        QCOMPARE(labels.at(i)->x(), w.MnuLeftPanel->width() / 2 - labels.at(i)->width() / 2);
+        QCOMPARE(labels.at(i)->x(), component<Panel>(w, "MnuLeftPanel")->width() / 2 - labels.at(i)->width() / 2);
         QCOMPARE(labels.at(i)->y(), sectionLabelTop(h, i));
     }
 }
@@ -49,8 +52,8 @@ private slots:
         QCOMPARE(SelectControlMnuIndex, 0);
         verifyEntrySizes(f.form, 0);
         verifyPlaced(f.form);
-        QCOMPARE(f.form.mnu1->y(), 195);
-        QCOMPARE(f.form.mnu7->y(), 437);
+        QCOMPARE(component<AutoLabel>(f.form, "mnu1")->y(), 195);
+        QCOMPARE(component<AutoLabel>(f.form, "mnu7")->y(), 437);
     }
 
     // Moving onto an entry enlarges it alone and places the labels again.
@@ -82,13 +85,15 @@ private slots:
     void moveWithinEntry() {
         ShownForm f;
         TFormZUV& w = f.form;
-        pointerTo(w.mnu3);
-        w.mnu1->move(0, 0);  // a label out of place shows whether placing ran again
-        pointerTo(w.mnu3, QPoint(2, 2));
-        pointerTo(w.mnu3, QPoint(w.mnu3->width() - 3, w.mnu3->height() - 3));
+        AutoLabel* mnu3 = component<AutoLabel>(w, "mnu3");
+        AutoLabel* mnu1 = component<AutoLabel>(w, "mnu1");
+        pointerTo(mnu3);
+        mnu1->move(0, 0);  // a label out of place shows whether placing ran again
+        pointerTo(mnu3, QPoint(2, 2));
+        pointerTo(mnu3, QPoint(mnu3->width() - 3, mnu3->height() - 3));
         QCOMPARE(SelectMnuIndex, 3);
         verifyEntrySizes(w, 3);
-        QCOMPARE(w.mnu1->pos(), QPoint(0, 0));
+        QCOMPARE(mnu1->pos(), QPoint(0, 0));
     }
 
     // Leaving an entry straight into the content frame keeps it enlarged; the titles of the
@@ -105,26 +110,29 @@ private slots:
         QFETCH(QString, target);
         ShownForm f;
         TFormZUV& w = f.form;
-        pointerTo(w.mnu5);
-        w.mnu1->move(0, 0);
+        AutoLabel* mnu1 = component<AutoLabel>(w, "mnu1");
+        pointerTo(component<AutoLabel>(w, "mnu5"));
+        mnu1->move(0, 0);
         pointerTo(w.findChild<QWidget*>(target));
         QCOMPARE(SelectMnuIndex, 5);
         verifyEntrySizes(w, 5);
-        QCOMPARE(w.mnu1->pos(), QPoint(0, 0));
+        QCOMPARE(mnu1->pos(), QPoint(0, 0));
     }
 
     // The background returns every entry to 12 points, once.
     void backgroundResets() {
         ShownForm f;
         TFormZUV& w = f.form;
-        pointerTo(w.mnu6);
-        pointerTo(w.LeftImage, backgroundPoint());
+        ImageControl* LeftImage = component<ImageControl>(w, "LeftImage");
+        AutoLabel* mnu1 = component<AutoLabel>(w, "mnu1");
+        pointerTo(component<AutoLabel>(w, "mnu6"));
+        pointerTo(LeftImage, backgroundPoint());
         QCOMPARE(SelectMnuIndex, 0);
         verifyEntrySizes(w, 0);
         verifyPlaced(w);
-        w.mnu1->move(0, 0);
-        pointerTo(w.LeftImage, backgroundPoint() + QPoint(5, 3));
-        QCOMPARE(w.mnu1->pos(), QPoint(0, 0));
+        mnu1->move(0, 0);
+        pointerTo(LeftImage, backgroundPoint() + QPoint(5, 3));
+        QCOMPARE(mnu1->pos(), QPoint(0, 0));
     }
 
     // After start-up (index 10) the first background movement runs in full: the labels are
@@ -132,28 +140,32 @@ private slots:
     void firstBackgroundMoveAfterStartUp() {
         ShownForm f;
         TFormZUV& w = f.form;
+        AutoLabel* mnu1 = component<AutoLabel>(w, "mnu1");
+        ImageControl* LeftImage = component<ImageControl>(w, "LeftImage");
         QCOMPARE(SelectMnuIndex, 10);
-        const QPoint placed = w.mnu1->pos();
-        w.mnu1->move(0, 0);
-        pointerTo(w.LeftImage, backgroundPoint());
+        const QPoint placed = mnu1->pos();
+        mnu1->move(0, 0);
+        pointerTo(LeftImage, backgroundPoint());
         QCOMPARE(SelectMnuIndex, 0);
-        QCOMPARE(w.mnu1->pos(), placed);
+        QCOMPARE(mnu1->pos(), placed);
         verifyEntrySizes(w, 0);
-        w.mnu1->move(0, 0);
-        pointerTo(w.LeftImage, backgroundPoint() + QPoint(3, 3));
-        QCOMPARE(w.mnu1->pos(), QPoint(0, 0));
+        mnu1->move(0, 0);
+        pointerTo(LeftImage, backgroundPoint() + QPoint(3, 3));
+        QCOMPARE(mnu1->pos(), QPoint(0, 0));
     }
 
     // A click on "контакт" asks for its own highlight, which the pointer has already given it.
     void contactClickChangesNothing() {
         ShownForm f;
         TFormZUV& w = f.form;
-        pointerTo(w.mnu5);
-        w.mnu1->move(0, 0);
-        QTest::mouseClick(w.mnu5, Qt::LeftButton);
+        AutoLabel* mnu5 = component<AutoLabel>(w, "mnu5");
+        AutoLabel* mnu1 = component<AutoLabel>(w, "mnu1");
+        pointerTo(mnu5);
+        mnu1->move(0, 0);
+        QTest::mouseClick(mnu5, Qt::LeftButton);
         QCOMPARE(SelectMnuIndex, 5);
         verifyEntrySizes(w, 5);
-        QCOMPARE(w.mnu1->pos(), QPoint(0, 0));
+        QCOMPARE(mnu1->pos(), QPoint(0, 0));
         QCOMPARE(f.screen(), (zuvtest::Screen{0, 7, 0}));
     }
 
@@ -161,14 +173,15 @@ private slots:
     void resizedPanel() {
         ShownForm f;
         TFormZUV& w = f.form;
-        pointerTo(w.mnu6);
-        w.N[1]->trigger();
-        QVERIFY(w.MnuLeftPanel->height() > 465);
+        Panel* MnuLeftPanel = component<Panel>(w, "MnuLeftPanel");
+        pointerTo(component<AutoLabel>(w, "mnu6"));
+        menuItem(w, 1)->trigger();
+        QVERIFY(MnuLeftPanel->height() > 465);
         QCOMPARE(SelectMnuIndex, 6);
         verifyEntrySizes(w, 6);
         verifyPlaced(w);
-        w.N[2]->trigger();
-        QCOMPARE(w.MnuLeftPanel->height(), 465);
+        menuItem(w, 2)->trigger();
+        QCOMPARE(MnuLeftPanel->height(), 465);
         verifyEntrySizes(w, 6);
         verifyPlaced(w);
     }
@@ -199,11 +212,11 @@ private slots:
         // Within the label, and out of the menu sideways: it stays enlarged. (Its lower rows
         // now lie under the next label, which is above it.)
         pointerTo(label, QPoint(label->width() - 2, 4));
-        pointerTo(w.StartPanel, QPoint(300, 100));
+        pointerTo(component<ScrollBox>(w, "StartPanel"), QPoint(300, 100));
         QCOMPARE(SelectControlMnuIndex, index);
         QCOMPARE(label->font().pointSize(), 12);
         // The menu's background resets all five.
-        pointerTo(w.ControlMenuPanel, QPoint(60, 150));
+        pointerTo(component<Panel>(w, "ControlMenuPanel"), QPoint(60, 150));
         QCOMPARE(SelectControlMnuIndex, 0);
         for (int i = 0; i < 5; ++i) {
             QCOMPARE(labels.at(i)->font().pointSize(), 10);

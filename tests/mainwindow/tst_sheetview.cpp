@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 using zuvtest::pointerTo;
 using zuvtest::Screen;
 using zuvtest::ShownForm;
@@ -14,20 +16,27 @@ using zuvtest::ShownForm;
 namespace {
 
 // Changes whenever SelectMode applies a screen: every screen redraws its corner pictures.
-qint64 cornerPicture(const TFormZUV& w) { return w.MnuImage1->Picture().cacheKey(); }
+qint64 cornerPicture(const TFormZUV& w) { return component<ImageControl>(w, "MnuImage1")->Picture().cacheKey(); }
 
 // A click on the sheet where the pointer is: it moves there first, as a real pointer does.
 void clickSheet(TFormZUV& w, const QPoint& pos) {
-    pointerTo(w.StartImage, pos);
-    QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, pos);
+    ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+    pointerTo(StartImage, pos);
+    QTest::mouseClick(StartImage, Qt::LeftButton, {}, pos);
 }
-QPoint viewCentre(const TFormZUV& w) { return QPoint(w.StartImage->width() / 2, w.StartImage->height() / 2); }
+QPoint viewCentre(const TFormZUV& w) {
+    const QSize view = component<ImageControl>(w, "StartImage")->size();
+    return QPoint(view.width() / 2, view.height() / 2);
+}
 
 // One wheel event with `delta` units (120 a notch, negative towards the user), delivered to
 // `target` with the pointer over `target` at `pos`.
 // A point of the sheet given in the container's visible area (the view itself may be larger
 // and scrolled).
-QPoint onSheet(const TFormZUV& w, const QPoint& visible) { return w.StartImage->mapFrom(w.StartPanel->viewport(), visible); }
+QPoint onSheet(const TFormZUV& w, const QPoint& visible) {
+    const QWidget* viewport = component<ScrollBox>(w, "StartPanel")->viewport();
+    return component<ImageControl>(w, "StartImage")->mapFrom(viewport, visible);
+}
 
 // As the window system's wheel is delivered: to `target` under the pointer at `pos`, then up
 // its parents while nobody accepts it (Qt itself propagates only events from the window system).
@@ -73,26 +82,28 @@ private slots:
         QFETCH(int, horizontal);
         ShownForm f;
         TFormZUV& w = f.form;
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         for (const Screen& s : road) f.apply(s);
-        QCOMPARE(w.StartPanel->size(), container);
-        QCOMPARE(w.StartImage->size(), container);
-        QVERIFY(w.StartPanel->IsFitted());
+        QCOMPARE(StartPanel->size(), container);
+        QCOMPARE(StartImage->size(), container);
+        QVERIFY(StartPanel->IsFitted());
         for (int time = 0; time < 2; ++time) {
-            w.N[33]->trigger();
-            QVERIFY(!w.StartPanel->IsFitted());
-            QCOMPARE(w.StartImage->size(), enlarged);
-            QCOMPARE(w.StartImage->pos(), QPoint(-w.StartPanel->HorzPosition(), -w.StartPanel->VertPosition()));
-            QCOMPARE(w.StartPanel->HorzRange(), enlarged.width());
-            QCOMPARE(w.StartPanel->HorzPosition(), horizontal);
-            QCOMPARE(w.StartPanel->VertPosition(), 0);
-            QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), enlarged);  // drawn again at the new size
+            menuItem(w, 33)->trigger();
+            QVERIFY(!StartPanel->IsFitted());
+            QCOMPARE(StartImage->size(), enlarged);
+            QCOMPARE(StartImage->pos(), QPoint(-StartPanel->HorzPosition(), -StartPanel->VertPosition()));
+            QCOMPARE(StartPanel->HorzRange(), enlarged.width());
+            QCOMPARE(StartPanel->HorzPosition(), horizontal);
+            QCOMPARE(StartPanel->VertPosition(), 0);
+            QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), enlarged);  // drawn again at the new size
         }
         QCOMPARE(f.screen(), road.last());
-        w.N[34]->trigger();
-        QVERIFY(w.StartPanel->IsFitted());
-        QCOMPARE(w.StartImage->size(), container);
-        QCOMPARE(w.StartPanel->HorzRange(), 0);
-        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), container);
+        menuItem(w, 34)->trigger();
+        QVERIFY(StartPanel->IsFitted());
+        QCOMPARE(StartImage->size(), container);
+        QCOMPARE(StartPanel->HorzRange(), 0);
+        QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), container);
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
 
@@ -100,27 +111,29 @@ private slots:
     void enlargementLasts() {
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
         f.apply({1, 100, 0});
         f.apply({1, 2, 0});
-        w.N[33]->trigger();
-        w.N[30]->trigger();  // the dating page: still the size computed before
+        menuItem(w, 33)->trigger();
+        menuItem(w, 30)->trigger();  // the dating page: still the size computed before
         QCOMPARE(f.screen(), (Screen{1, 3, 0}));
-        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
-        QCOMPARE(w.StartPanel->HorzPosition(), 1274 / 2 - 1274 / 4);
-        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), QSize(1274, 834));
-        w.N[1]->trigger();
+        QCOMPARE(StartImage->size(), QSize(1274, 834));
+        QCOMPARE(StartPanel->HorzPosition(), 1274 / 2 - 1274 / 4);
+        QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), QSize(1274, 834));
+        menuItem(w, 1)->trigger();
         QVERIFY(w.IsMaximized());
-        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
-        w.N[2]->trigger();
-        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
-        w.N[5]->trigger();  // the main page
-        QVERIFY(w.StartPanel->IsFitted());
-        QCOMPARE(w.StartImage->size(), w.StartPanel->size());
+        QCOMPARE(StartImage->size(), QSize(1274, 834));
+        menuItem(w, 2)->trigger();
+        QCOMPARE(StartImage->size(), QSize(1274, 834));
+        menuItem(w, 5)->trigger();  // the main page
+        QVERIFY(StartPanel->IsFitted());
+        QCOMPARE(StartImage->size(), StartPanel->size());
         // Enlarging a main page does not last: its redraw fits the view again.
-        w.N[33]->trigger();
-        QVERIFY(w.StartPanel->IsFitted());
-        QCOMPARE(w.StartImage->size(), w.StartPanel->size());
-        QCOMPARE(w.StartImage->Picture().deviceIndependentSize().toSize(), w.StartPanel->size());
+        menuItem(w, 33)->trigger();
+        QVERIFY(StartPanel->IsFitted());
+        QCOMPARE(StartImage->size(), StartPanel->size());
+        QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartPanel->size());
     }
 
     // The sheet's menu opens on a right click; "датировать" only on the dated screens.
@@ -148,18 +161,19 @@ private slots:
         QFETCH(bool, datingEnabled);
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         for (const Screen& s : road) {
             f.apply(s);
             if (s.mode == 6 || s.mode == 11 || s.mode == 12) {  // open and close the menu there
-                zuvtest::contextClick(w.StartImage, QPoint(50, 50));
+                zuvtest::contextClick(StartImage, QPoint(50, 50));
                 f.closeMenus();
             }
         }
-        zuvtest::contextClick(w.StartImage, QPoint(50, 50));
-        QCOMPARE(f.openMenus(), QList<QMenu*>{w.StartPopupMnu});
-        QCOMPARE(w.N[35]->isEnabled(), datingEnabled);
-        QVERIFY(w.N[33]->isEnabled());
-        QVERIFY(w.N[34]->isEnabled());
+        zuvtest::contextClick(StartImage, QPoint(50, 50));
+        QCOMPARE(f.openMenus(), QList<QMenu*>{component<QMenu>(w, "StartPopupMnu")});
+        QCOMPARE(menuItem(w, 35)->isEnabled(), datingEnabled);
+        QVERIFY(menuItem(w, 33)->isEnabled());
+        QVERIFY(menuItem(w, 34)->isEnabled());
         f.closeMenus();
         QCOMPARE(f.screen(), road.last());
     }
@@ -189,8 +203,10 @@ private slots:
         QFETCH(bool, inside);
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         f.apply({ks, 100, 0});
-        QCOMPARE(w.StartImage->size(), QSize(414, 417));
+        QCOMPARE(StartImage->size(), QSize(414, 417));
         const qint64 before = cornerPicture(w);
         clickSheet(w, pos);
         QCOMPARE(StartImageMousePos, pos);
@@ -199,14 +215,14 @@ private slots:
             QCOMPARE(w.BakMode, ks == 1 ? 6 : 11);
             QVERIFY(w.IsMaximized());
             QVERIFY(w.IsStayOnTop());
-            QVERIFY(!w.N[1]->isEnabled());
-            QVERIFY(w.Timer1->isActive());
-            QVERIFY(w.StartImage->HasPicture());
+            QVERIFY(!menuItem(w, 1)->isEnabled());
+            QVERIFY(Timer1->isActive());
+            QVERIFY(StartImage->HasPicture());
             QCOMPARE(w.PenColor, w.gdi_clBlue);  // drawn at once, then once more in the next colour
         } else {
             QCOMPARE(f.screen(), (Screen{ks, 100, 0}));
             QVERIFY(!w.IsMaximized());
-            QVERIFY(!w.Timer1->isActive());
+            QVERIFY(!Timer1->isActive());
             QCOMPARE(cornerPicture(w), before);
         }
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
@@ -216,10 +232,11 @@ private slots:
     void clickUsesTheLastPointerPosition() {
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         f.apply({1, 100, 0});
-        pointerTo(w.StartImage, QPoint(20, 20));
+        pointerTo(StartImage, QPoint(20, 20));
         StartImageMousePos = QPoint(207, 208);  // as if the last move had been to the centre
-        QTest::mouseClick(w.StartImage, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseClick(StartImage, Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(f.screen(), (Screen{1, 6, 0}));
     }
 
@@ -227,14 +244,14 @@ private slots:
     void centralCircleWhenMaximised() {
         ShownForm f;
         TFormZUV& w = f.form;
-        w.N[1]->trigger();
+        menuItem(w, 1)->trigger();
         f.apply({2, 100, 0});
         const QRect maximised = w.geometry();
         clickSheet(w, viewCentre(w));
         QCOMPARE(f.screen(), (Screen{2, 11, 0}));
         QVERIFY(w.IsMaximized());
         QCOMPARE(w.geometry(), maximised);
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(component<QTimer>(w, "Timer1")->isActive());
     }
 
     // With the picker open a click only hides it, wherever it falls.
@@ -250,13 +267,15 @@ private slots:
         QFETCH(QList<Screen>, road);
         ShownForm f;
         TFormZUV& w = f.form;
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         for (const Screen& s : road) f.apply(s);
-        w.MCal->show();
-        const bool timer = w.Timer1->isActive();
+        MCal->show();
+        const bool timer = Timer1->isActive();
         clickSheet(w, viewCentre(w));
-        QVERIFY(!w.MCal->isVisible());
+        QVERIFY(!MCal->isVisible());
         QCOMPARE(f.screen(), road.last());
-        QCOMPARE(w.Timer1->isActive(), timer);
+        QCOMPARE(Timer1->isActive(), timer);
         QVERIFY(!w.IsMaximized());
     }
 
@@ -283,13 +302,14 @@ private slots:
         QFETCH(QList<Screen>, road);
         ShownForm f;
         TFormZUV& w = f.form;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         for (const Screen& s : road) f.apply(s);
-        const bool timer = w.Timer1->isActive();
+        const bool timer = Timer1->isActive();
         const qint64 before = cornerPicture(w);
         clickSheet(w, viewCentre(w));
         QCOMPARE(f.screen(), road.last());
         QCOMPARE(w.BakMode, road.last().mode);
-        QCOMPARE(w.Timer1->isActive(), timer);
+        QCOMPARE(Timer1->isActive(), timer);
         QCOMPARE(cornerPicture(w), before);
         QVERIFY(!w.IsMaximized());
     }
@@ -299,20 +319,24 @@ private slots:
     void vrksCycle() {
         ShownForm f;
         TFormZUV& w = f.form;
+        AutoLabel* CurrentKSLabel = component<AutoLabel>(w, "CurrentKSLabel");
+        AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         f.apply({2, 100, 0});
         f.apply({2, 11, 0});
-        const QString upper = w.CurrentKSLabel->text();
-        const QString lower = w.CurrentModeLabel->text();
-        const QDate minDate = w.MCal->MinDate();
-        w.Timer1->stop();
+        const QString upper = CurrentKSLabel->text();
+        const QString lower = CurrentModeLabel->text();
+        const QDate minDate = MCal->MinDate();
+        Timer1->stop();
         qint64 before = cornerPicture(w);
         clickSheet(w, QPoint(30, 40));  // anywhere on the sheet
         QCOMPARE(f.screen(), (Screen{2, 12, 0}));
         QCOMPARE(w.BakMode, 11);  // no SelectMode
-        QVERIFY(w.Timer1->isActive());
-        QCOMPARE(w.CurrentKSLabel->text(), upper);
-        QCOMPARE(w.CurrentModeLabel->text(), lower);
-        QCOMPARE(w.MCal->MinDate(), minDate);
+        QVERIFY(Timer1->isActive());
+        QCOMPARE(CurrentKSLabel->text(), upper);
+        QCOMPARE(CurrentModeLabel->text(), lower);
+        QCOMPARE(MCal->MinDate(), minDate);
         QCOMPARE(cornerPicture(w), before);
 
         clickSheet(w, QPoint(300, 200));
@@ -325,7 +349,7 @@ private slots:
         QCOMPARE(f.screen(), (Screen{2, 11, 0}));
         QCOMPARE(w.BakMode, 11);
         QVERIFY(cornerPicture(w) != before);
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(Timer1->isActive());
         QVERIFY(!w.IsMaximized());  // only the main page's click maximises
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
@@ -364,66 +388,72 @@ private slots:
         QFETCH(int, moved);
         ShownForm f;
         TFormZUV& w = f.form;
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
+        MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         f.apply({1, 100, 0});
         f.apply({1, 5, 0});  // a sheet with the side panels shown
-        w.N[33]->trigger();
+        menuItem(w, 33)->trigger();
         QCoreApplication::processEvents();  // the scroll bars settle
-        QScrollBar* bar = w.StartPanel->verticalScrollBar();
+        QScrollBar* bar = StartPanel->verticalScrollBar();
         QVERIFY(bar->maximum() > 100);
         const int first = fromEnd ? bar->maximum() - start : start;
-        w.StartPanel->SetVertPosition(first);
-        QCOMPARE(w.StartPanel->VertPosition(), first);
+        StartPanel->SetVertPosition(first);
+        QCOMPARE(StartPanel->VertPosition(), first);
         QWidget* widget = target == QLatin1String("verticalScrollBar")     ? bar
-                          : target == QLatin1String("horizontalScrollBar") ? w.StartPanel->horizontalScrollBar()
-                          : target == QLatin1String("picker") ? w.MCal->findChild<QAbstractItemView*>()->viewport()
+                          : target == QLatin1String("horizontalScrollBar") ? StartPanel->horizontalScrollBar()
+                          : target == QLatin1String("picker") ? MCal->findChild<QAbstractItemView*>()->viewport()
                                                               : w.findChild<QWidget*>(target);
         QVERIFY(widget);
-        const bool picker = w.MCal->isAncestorOf(widget);
+        const bool picker = MCal->isAncestorOf(widget);
         if (picker) {
-            w.MCal->show();
-            QVERIFY(w.MCal->geometry().intersects(QRect(w.StartPanel->mapTo(&w, QPoint(0, 0)), w.StartPanel->size())));
+            MCal->show();
+            QVERIFY(MCal->geometry().intersects(QRect(StartPanel->mapTo(&w, QPoint(0, 0)), StartPanel->size())));
         }
-        const int month = w.MCal->monthShown();
-        const QPoint pos = widget == w.StartImage ? onSheet(w, QPoint(150, 150)) : widget->rect().center();
+        const int month = MCal->monthShown();
+        const QPoint pos = widget == component<ImageControl>(w, "StartImage") ? onSheet(w, QPoint(150, 150)) : widget->rect().center();
         zuvtest::pointerTo(widget, pos);
         ::wheel(widget, pos, delta);
-        QCOMPARE(w.StartPanel->VertPosition(), first + moved);
-        QCOMPARE(w.StartPanel->HorzPosition(), 207);  // the wheel never scrolls sideways
+        QCOMPARE(StartPanel->VertPosition(), first + moved);
+        QCOMPARE(StartPanel->HorzPosition(), 207);  // the wheel never scrolls sideways
         // The picker turns its month as a month calendar does; nothing else touches it.
-        QCOMPARE(w.MCal->monthShown() != month, picker);
+        QCOMPARE(MCal->monthShown() != month, picker);
     }
 
     // Small deltas add up to whole notches; the container's own wheel is the window's 10 px.
     void smallDeltasAddUp() {
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
         f.apply({1, 100, 0});
         f.apply({1, 5, 0});
-        w.N[33]->trigger();
+        menuItem(w, 33)->trigger();
         const QPoint at = onSheet(w, QPoint(100, 100));
-        ::wheel(w.StartImage, at, -60);
-        QCOMPARE(w.StartPanel->VertPosition(), 0);
-        ::wheel(w.StartImage, at, -60);
-        QCOMPARE(w.StartPanel->VertPosition(), 10);
-        ::wheel(w.StartImage, at, -30);
-        ::wheel(w.StartImage, at, -210);  // one notch and a half, with the quarter before
-        QCOMPARE(w.StartPanel->VertPosition(), 30);
+        ::wheel(StartImage, at, -60);
+        QCOMPARE(StartPanel->VertPosition(), 0);
+        ::wheel(StartImage, at, -60);
+        QCOMPARE(StartPanel->VertPosition(), 10);
+        ::wheel(StartImage, at, -30);
+        ::wheel(StartImage, at, -210);  // one notch and a half, with the quarter before
+        QCOMPARE(StartPanel->VertPosition(), 30);
     }
 
     // Enlarging again keeps the place the wheel scrolled to; the sheet stays centred across.
     void enlargingAgainKeepsTheVerticalPosition() {
         ShownForm f;
         TFormZUV& w = f.form;
+        ImageControl* StartImage = component<ImageControl>(w, "StartImage");
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
         f.apply({1, 100, 0});
         f.apply({1, 6, 0});
-        w.N[33]->trigger();
+        menuItem(w, 33)->trigger();
         QCoreApplication::processEvents();
-        for (int notch = 0; notch < 30; ++notch) ::wheel(w.StartImage, onSheet(w, QPoint(300, 200)), -120);
-        QCOMPARE(w.StartPanel->VertPosition(), 300);
-        w.N[33]->trigger();
-        QCOMPARE(w.StartPanel->VertPosition(), 300);
-        QCOMPARE(w.StartPanel->HorzPosition(), 318);
-        QCOMPARE(w.StartImage->size(), QSize(1274, 834));
+        for (int notch = 0; notch < 30; ++notch) ::wheel(StartImage, onSheet(w, QPoint(300, 200)), -120);
+        QCOMPARE(StartPanel->VertPosition(), 300);
+        menuItem(w, 33)->trigger();
+        QCOMPARE(StartPanel->VertPosition(), 300);
+        QCOMPARE(StartPanel->HorzPosition(), 318);
+        QCOMPARE(StartImage->size(), QSize(1274, 834));
     }
 
     // On the control screen the menu lies above the sheet view and the wheel does nothing
@@ -431,15 +461,17 @@ private slots:
     void wheelOverTheControlMenu() {
         ShownForm f;
         TFormZUV& w = f.form;
+        Panel* ControlMenuPanel = component<Panel>(w, "ControlMenuPanel");
+        ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
         f.apply({0, 17, 0});
-        w.N[33]->trigger();
-        QVERIFY(w.ControlMenuPanel->isVisible());
-        ::wheel(w.ControlMenuPanel, QPoint(60, 150), -120);
-        QCOMPARE(w.StartPanel->VertPosition(), 0);
-        ::wheel(w.LabelControlLic, -120);
-        QCOMPARE(w.StartPanel->VertPosition(), 0);
-        ::wheel(w.StartImage, onSheet(w, QPoint(300, 100)), -120);
-        QCOMPARE(w.StartPanel->VertPosition(), 10);
+        menuItem(w, 33)->trigger();
+        QVERIFY(ControlMenuPanel->isVisible());
+        ::wheel(ControlMenuPanel, QPoint(60, 150), -120);
+        QCOMPARE(StartPanel->VertPosition(), 0);
+        ::wheel(component<AutoLabel>(w, "LabelControlLic"), -120);
+        QCOMPARE(StartPanel->VertPosition(), 0);
+        ::wheel(component<ImageControl>(w, "StartImage"), onSheet(w, QPoint(300, 100)), -120);
+        QCOMPARE(StartPanel->VertPosition(), 10);
     }
 };
 

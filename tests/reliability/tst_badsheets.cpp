@@ -9,6 +9,8 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 class TestBadSheets : public QObject {
     Q_OBJECT
@@ -55,6 +57,7 @@ private slots:
         else store.put(StoreKind::RawData, sheet, bytes);
 
         TFormZUV w;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         w.SetResourceStore(&store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -66,11 +69,11 @@ private slots:
         w.SelectMode();
         if (drawable) {
             QVERIFY(recorder.messages.isEmpty());
-            QVERIFY(w.Timer1->isActive());
+            QVERIFY(Timer1->isActive());
             for (int i = 0; i < 5; ++i) w.Timer1Timer();
         } else {
             QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + sheet.toLower()});
-            QVERIFY(!w.Timer1->isActive());
+            QVERIFY(!Timer1->isActive());
         }
         QCOMPARE(ResourceStore::liveStreams(), 0);
     }

@@ -6,6 +6,8 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 namespace {
 const QString kDrew;  // the screen marks the day
@@ -57,6 +59,7 @@ private slots:
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
+        QTimer* Timer1 = component<QTimer>(w, "Timer1");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const struct {
@@ -75,13 +78,13 @@ private slots:
             const QString where = QStringLiteral("screen (%1, %2): ").arg(s.ks).arg(s.mode);
             if (s.outcome.isEmpty()) {
                 QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
-                QVERIFY2(w.Timer1->isActive(), qPrintable(where + "drew, but the blink is off"));
-                QVERIFY2(w.StartImage->HasPicture(), qPrintable(where + "no picture"));
+                QVERIFY2(Timer1->isActive(), qPrintable(where + "drew, but the blink is off"));
+                QVERIFY2(component<ImageControl>(w, "StartImage")->HasPicture(), qPrintable(where + "no picture"));
                 w.Timer1Timer();
                 QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
             } else {
                 QCOMPARE(recorder.messages, QStringList{s.outcome});
-                QVERIFY2(!w.Timer1->isActive(), qPrintable(where + "a failed marking left the blink on"));
+                QVERIFY2(!Timer1->isActive(), qPrintable(where + "a failed marking left the blink on"));
             }
         }
     }

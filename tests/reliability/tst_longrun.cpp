@@ -9,6 +9,8 @@
 #include <QtTest>
 
 using namespace zuv;
+using zuvtest::component;
+using zuvtest::menuItem;
 
 namespace {
 
@@ -108,7 +110,7 @@ private slots:
         QCOMPARE(after.streams, 0);
         QVERIFY2(!kResidentSizeIsMeaningful || after.rssKb - first.rssKb < 2048,
                  qPrintable(QStringLiteral("resident size grew from %1 to %2 kB").arg(first.rssKb).arg(after.rssKb)));
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(component<QTimer>(w, "Timer1")->isActive());
         QVERIFY(recorder.messages.isEmpty());
     }
 

@@ -1,14 +1,40 @@
 #pragma once
-// Helpers shared by the window suites: a recorder for the program's messages and a fixed
-// "today", both undone when the helper goes out of scope.
+// Helpers shared by the window suites: a window's components by their object names, a
+// recorder for the program's messages and a fixed "today", both undone when the helper goes
+// out of scope.
 
 #include "platform/MessageBox.h"
 #include "platform/Clock.h"
 
+#include <QAction>
 #include <QDate>
+#include <QList>
+#include <QObject>
 #include <QStringList>
 
 namespace zuvtest {
+
+// A window's component by the name its design gives it (its objectName), found as a user's
+// tools find it. A name the window lacks stops the run: a renamed component must not pass.
+template <typename T>
+T* component(const QObject& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found) qFatal("the window has no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Several components of one kind, in the order named.
+template <typename T>
+QList<T*> components(const QObject& window, std::initializer_list<const char*> names) {
+    QList<T*> found;
+    for (const char* name : names) found << component<T>(window, QLatin1String(name));
+    return found;
+}
+
+// The numbered menu item N<number>.
+inline QAction* menuItem(const QObject& window, int number) {
+    return component<QAction>(window, QStringLiteral("N%1").arg(number));
+}
 
 class MessageRecorder {
 public:
