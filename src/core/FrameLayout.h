@@ -3,6 +3,8 @@
 // panels, the inset of the bands, and the section menu's label tops. All in pixels of the
 // content panel (KSAdvPanel) unless said otherwise.
 
+#include "core/BandedFrameLayout.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -18,18 +20,16 @@ struct FrameInput {
     QSize modeLabelSize;
 };
 
-struct FrameGeometry {
+// The banded frame, and what only the main window has: the covers over the joints of the
+// bands, the icon grid and the control section's menu.
+struct FrameGeometry : FrameBands, FramePieces {
     int widthShape = 0;   // W div 15
     int heightShape = 0;  // H div 20
     int offSetLeft = 0;
     int offsetTop = 0;
     int cornerSide = 0;   // (3 × HS) div 5
-    QRect topShapeLeft, topShapeCenter, topShapeRight;
-    QRect buttomShapeLeft, buttomShapeCenter, buttomShapeRight;
     QRect topLeftShapeClr, topRightShapeClr, downLeftShapeClr, downRightShapeClr;
-    QRect mnuImage1, mnuImage2, mnuImage3, mnuImage4;
-    QPoint ksLabelPos, modeLabelPos;
-    QRect startPanel, ksPanel, controlMenuPanel;
+    QRect ksPanel, controlMenuPanel;
 };
 
 // Caption font size in points for a content panel of height H.

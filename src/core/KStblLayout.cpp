@@ -38,19 +38,19 @@ KStblFrame computeKStblFrame(const QSize& window, const QSize& ksLabel, const QS
     return f;
 }
 
-KStblBands computeKStblBands(const QSize& window) {
+FrameBands computeKStblBands(const QSize& window) {
     const int W = window.width();
     const int H = window.height();
     const int cw = kKStblWidthShape;
     const int ch = kKStblHeightShape;
-    KStblBands b;
-    b.topLeft = QRect(1, 1, cw, ch);
-    b.topRight = QRect(W - cw, 1, cw, ch);
-    b.bottomLeft = QRect(1, H - ch, cw, ch);
-    b.bottomRight = QRect(W - cw, H - ch, cw, ch);
+    FrameBands b;
+    b.topShapeLeft = QRect(1, 1, cw, ch);
+    b.topShapeRight = QRect(W - cw, 1, cw, ch);
+    b.buttomShapeLeft = QRect(1, H - ch, cw, ch);
+    b.buttomShapeRight = QRect(W - cw, H - ch, cw, ch);
     // The centre pieces begin where the left cells end and leave room for the right cells.
-    b.topCenter = boxAt(b.topLeft.width() + 1, 1, W - 2 * cw, ch);
-    b.bottomCenter = boxAt(b.bottomLeft.width() + 1, H - ch, W - 2 * cw, ch);
+    b.topShapeCenter = boxAt(b.topShapeLeft.width() + 1, 1, W - 2 * cw, ch);
+    b.buttomShapeCenter = boxAt(b.buttomShapeLeft.width() + 1, H - ch, W - 2 * cw, ch);
     return b;
 }
 

@@ -4,6 +4,8 @@
 // outer size is its size) and where the window lands when it is first shown (its pages are
 // fitted by PictureFit.h). All positions are window pixels unless said otherwise.
 
+#include "core/BandedFrameLayout.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -14,26 +16,18 @@ namespace zuv {
 constexpr int kKStblWidthShape = 100;   // width of a corner cell
 constexpr int kKStblHeightShape = 50;   // height of the top and bottom band
 
-// What the layout pass places apart from the band shapes.
-struct KStblFrame {
+// What the layout pass places apart from the band shapes: the corner pictures, the captions
+// centred in their bands and the page area between the bands.
+struct KStblFrame : FramePieces {
     int widthShape = 0;
     int heightShape = 0;
     int cornerSide = 0;  // three quarters of the band height, cut: 37
-    QRect mnuImage1, mnuImage2, mnuImage3, mnuImage4;  // top left, top right, bottom left, bottom right
-    QPoint ksLabelPos;    // the top caption, centred in the top band
-    QPoint modeLabelPos;  // the bottom caption, centred in the bottom band
-    QRect startPanel;     // the page area between the bands
-};
-
-// The six band shapes: left and right cells of 100 × 50 and the centre piece between them.
-struct KStblBands {
-    QRect topLeft, topCenter, topRight;
-    QRect bottomLeft, bottomCenter, bottomRight;
 };
 
 // ksLabel and modeLabel are the captions' sizes as measured with their font.
 KStblFrame computeKStblFrame(const QSize& window, const QSize& ksLabel, const QSize& modeLabel);
-KStblBands computeKStblBands(const QSize& window);
+// The six band shapes: left and right cells of 100 × 50 and the centre piece between them.
+FrameBands computeKStblBands(const QSize& window);
 
 // Top-left corner of a window of `window` pixels centred on `desktop`.
 QPoint centredTopLeft(const QRect& desktop, const QSize& window);

@@ -7,6 +7,7 @@
 #include "kstbl/KStblIcons.h"
 #include "core/KStblLayout.h"
 #include "mainwindow/ZUVunit.h"
+#include "platform/Components.h"
 #include "platform/Fonts.h"
 #include "platform/WindowServices.h"
 #include "ResourceStore.h"
@@ -18,20 +19,6 @@
 namespace zuv {
 
 TKStblForm* KStblForm = nullptr;
-
-namespace {
-
-template <typename T>
-T* named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
-
-QAction* makeAction(QMenu* menu, int number, const QString& caption) {
-    return named(menu->addAction(caption), QStringLiteral("N%1").arg(number));
-}
-
-}  // namespace
 
 TKStblForm::TKStblForm(QWidget* parent) : QWidget(parent) {
     KStblForm = this;
@@ -58,47 +45,32 @@ void TKStblForm::BuildComponents() {
     setPalette(background);
     setAutoFillBackground(true);
 
-    // The bands, bottom of the stacking order.
-    const struct {
-        ShapeControl** field;
-        const char* name;
-    } bands[] = {{&TopShapeLeft, "TopShapeLeft"},       {&TopShapeCenter, "TopShapeCenter"},
-                 {&TopShapeRight, "TopShapeRight"},     {&ButtomShapeLeft, "ButtomShapeLeft"},
-                 {&ButtomShapeCenter, "ButtomShapeCenter"}, {&ButtomShapeRight, "ButtomShapeRight"}};
-    for (const auto& b : bands) {
-        *b.field = named(new ShapeControl(this), QLatin1String(b.name));
-        (*b.field)->SetFillColor(Qt::white);
-        (*b.field)->SetOutlineColor(Qt::black);
+    // The bands at the bottom of the stacking order, then the captions (Tahoma bold, 21 pixels
+    // high at 96 dpi), the corner pictures and the page area.
+    BuildFrame(this,
+               {Piece::TopShapeLeft, Piece::TopShapeCenter, Piece::TopShapeRight, Piece::ButtomShapeLeft,
+                Piece::ButtomShapeCenter, Piece::ButtomShapeRight, Piece::CurrentKSLabel, Piece::CurrentModeLabel,
+                Piece::MnuImage1, Piece::MnuImage2, Piece::MnuImage3, Piece::MnuImage4, Piece::StartPanel},
+               DesignFont(QStringLiteral("Tahoma"), 21, true));
+    for (ShapeControl* band :
+         {TopShapeLeft, TopShapeCenter, TopShapeRight, ButtomShapeLeft, ButtomShapeCenter, ButtomShapeRight}) {
+        band->SetFillColor(Qt::white);
+        band->SetOutlineColor(Qt::black);
     }
+    CurrentKSLabel->setText(QStringLiteral("КС"));
+    CurrentModeLabel->setText(QStringLiteral("CurrentModeLabel"));
+    for (AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) label->FitToText();
 
-    // The captions: Tahoma bold, 21 pixels high at 96 dpi.
-    const QFont captionFont = DesignFont(QStringLiteral("Tahoma"), 21, true);
-    CurrentKSLabel = named(new AutoLabel(QStringLiteral("КС"), this), QStringLiteral("CurrentKSLabel"));
-    CurrentModeLabel = named(new AutoLabel(QStringLiteral("CurrentModeLabel"), this), QStringLiteral("CurrentModeLabel"));
-    for (AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) {
-        label->setFont(captionFont);
-        label->FitToText();
-    }
-
-    // The corner pictures show the window's own icons, stretched over the control.
-    ImageControl** corners[] = {&MnuImage1, &MnuImage2, &MnuImage3, &MnuImage4};
+    // The corner pictures show the window's own icons.
+    ImageControl* const corners[] = {MnuImage1, MnuImage2, MnuImage3, MnuImage4};
     for (int n = 1; n <= 4; ++n) {
-        ImageControl* corner = named(new ImageControl(this), QStringLiteral("MnuImage%1").arg(n));
-        corner->SetStretch(true);
-        corner->SetCenter(true);
-        corner->SetPicture(kstblCornerIcon(n));
-        corner->setCursor(Qt::PointingHandCursor);
-        *corners[n - 1] = corner;
+        corners[n - 1]->SetPicture(kstblCornerIcon(n));
+        corners[n - 1]->setCursor(Qt::PointingHandCursor);
     }
 
     // The page area: a sunken frame two pixels deep around the page view.
-    StartPanel = named(new ScrollBox(this), QStringLiteral("StartPanel"));
     StartPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StartPanel->setLineWidth(2);
-    StartPanel->setFocusPolicy(Qt::NoFocus);
-    StartImage = named(new ImageControl(), QStringLiteral("StartImage"));
-    StartPanel->setWidget(StartImage);
-    StartPanel->SetFitted();
 
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), QStringLiteral("PopupMnuImage1"));
@@ -120,16 +92,11 @@ void TKStblForm::BuildComponents() {
 
 void TKStblForm::ConnectEvents() {
     // Left clicks only: the right button opens nothing on the corner pictures.
-    connect(MnuImage1, &ImageControl::Clicked, this, &TKStblForm::MnuImage1Click);
-    connect(MnuImage2, &ImageControl::Clicked, this, &TKStblForm::MnuImage2Click);
-    connect(MnuImage3, &ImageControl::Clicked, this, &TKStblForm::MnuImage3Click);
-    connect(MnuImage4, &ImageControl::Clicked, this, &TKStblForm::MnuImage4Click);
-    connect(N[1], &QAction::triggered, this, &TKStblForm::N1Click);
-    connect(N[2], &QAction::triggered, this, &TKStblForm::N2Click);
-    connect(N[3], &QAction::triggered, this, &TKStblForm::N3Click);
-    connect(N[29], &QAction::triggered, this, &TKStblForm::N29Click);
-    connect(N[30], &QAction::triggered, this, &TKStblForm::N30Click);
-    connect(N[31], &QAction::triggered, this, &TKStblForm::N31Click);
+    ConnectCornerClicks(this, &TKStblForm::MnuImage1Click, &TKStblForm::MnuImage2Click, &TKStblForm::MnuImage3Click,
+                        &TKStblForm::MnuImage4Click);
+    connectItems(this, N,
+                 {{1, &TKStblForm::N1Click}, {2, &TKStblForm::N2Click}, {3, &TKStblForm::N3Click},
+                  {29, &TKStblForm::N29Click}, {30, &TKStblForm::N30Click}, {31, &TKStblForm::N31Click}});
     connect(StartImage, &ImageControl::Clicked, this, &TKStblForm::StartImageClick);
 }
 

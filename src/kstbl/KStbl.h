@@ -12,16 +12,13 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/AutoLabel.h"
-#include "platform/ImageControl.h"
-#include "platform/ScrollBox.h"
-#include "platform/ShapeControl.h"
+#include "platform/BandedFrame.h"
 
 namespace zuv {
 
 class ResourceStore;
 
-class TKStblForm : public QWidget {
+class TKStblForm : public QWidget, private BandedFrame {
     Q_OBJECT
 public:
     explicit TKStblForm(QWidget* parent = nullptr);
@@ -30,21 +27,8 @@ public:
 private:
     // ---- Components (names as in the window's design; each is also its objectName, by which
     // tests and tools find them with findChild) ----
-    ShapeControl* TopShapeLeft = nullptr;
-    ShapeControl* TopShapeCenter = nullptr;
-    ShapeControl* TopShapeRight = nullptr;
-    ShapeControl* ButtomShapeLeft = nullptr;
-    ShapeControl* ButtomShapeCenter = nullptr;
-    ShapeControl* ButtomShapeRight = nullptr;
-    AutoLabel* CurrentKSLabel = nullptr;
-    AutoLabel* CurrentModeLabel = nullptr;
-    ImageControl* MnuImage1 = nullptr;  // top left
-    ImageControl* MnuImage2 = nullptr;  // top right
-    ImageControl* MnuImage3 = nullptr;  // bottom left
-    ImageControl* MnuImage4 = nullptr;  // bottom right
-    ScrollBox* StartPanel = nullptr;
-    ImageControl* StartImage = nullptr;  // the page view, filling StartPanel
-
+    // The bands, captions, corner pictures MnuImage1 … MnuImage4 (top left, top right, bottom
+    // left, bottom right), StartPanel and its page view StartImage come from BandedFrame.
     QMenu* PopupMnuImage1 = nullptr;  // N4 … N28: the calendar systems
     QMenu* PopupMnuImage2 = nullptr;  // N1 … N3: the window commands
     QMenu* PopupMnuImage3 = nullptr;  // N29 … N31: the pages

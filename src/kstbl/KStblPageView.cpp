@@ -16,14 +16,7 @@ namespace zuv {
 void TKStblForm::SetPos() {
     WidthShape = kKStblWidthShape;
     HeightShape = kKStblHeightShape;
-    const KStblFrame f = computeKStblFrame(size(), CurrentKSLabel->size(), CurrentModeLabel->size());
-    MnuImage1->setGeometry(f.mnuImage1);
-    MnuImage2->setGeometry(f.mnuImage2);
-    MnuImage3->setGeometry(f.mnuImage3);
-    MnuImage4->setGeometry(f.mnuImage4);
-    CurrentKSLabel->move(f.ksLabelPos);
-    CurrentModeLabel->move(f.modeLabelPos);
-    StartPanel->setGeometry(f.startPanel);
+    PlacePieces(computeKStblFrame(size(), CurrentKSLabel->size(), CurrentModeLabel->size()));
     // A hidden scroll box sizes its content only when shown; the page view is measured by the
     // next page load, so give it the inside of the frame now.
     StartImage->resize(StartPanel->contentsRect().size());
@@ -31,13 +24,7 @@ void TKStblForm::SetPos() {
 }
 
 void TKStblForm::PaintShape() {
-    const KStblBands b = computeKStblBands(size());
-    TopShapeLeft->setGeometry(b.topLeft);
-    TopShapeRight->setGeometry(b.topRight);
-    ButtomShapeLeft->setGeometry(b.bottomLeft);
-    ButtomShapeRight->setGeometry(b.bottomRight);
-    TopShapeCenter->setGeometry(b.topCenter);
-    ButtomShapeCenter->setGeometry(b.bottomCenter);
+    PlaceBands(computeKStblBands(size()));
 }
 
 void TKStblForm::SelectMode() {

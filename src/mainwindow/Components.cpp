@@ -4,6 +4,7 @@
 #include "ZUVunit.h"
 
 #include "core/CalendarSystems.h"
+#include "platform/Components.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 
@@ -14,28 +15,20 @@ namespace zuv {
 
 namespace {
 
-template <typename T>
-T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
+void styleLabel(AutoLabel* label, const QRect& geometry, const QColor& color, Qt::Alignment alignment) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
 }
 
 AutoLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                      const QFont& font, const QColor& color, Qt::Alignment alignment) {
     auto* label = named(new AutoLabel(text, parent), name);
     label->setFont(font);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, color);
-    label->setPalette(p);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
+    styleLabel(label, geometry, color, alignment);
     return label;
-}
-
-QAction* makeAction(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    return action;
 }
 
 }  // namespace
@@ -104,67 +97,55 @@ void TFormZUV::BuildComponents() {
     mnu1->setCursor(Qt::PointingHandCursor);
     mnu6->setCursor(Qt::PointingHandCursor);
 
-    // The content frame, in painting order from bottom to top.
-    const QFont captionFont = DesignFont(QStringLiteral("Tahoma"), 21, true);
-    TopShapeCenter = named(new ShapeControl(KSAdvPanel), "TopShapeCenter");
+    // The content frame, in painting order from bottom to top, at its design geometry.
+    BuildFrame(KSAdvPanel,
+               {Piece::TopShapeCenter, Piece::CurrentKSLabel, Piece::ButtomShapeRight, Piece::ButtomShapeLeft,
+                Piece::ButtomShapeCenter, Piece::TopShapeLeft, Piece::TopShapeRight, Piece::MnuImage1, Piece::MnuImage2,
+                Piece::MnuImage3, Piece::MnuImage4, Piece::CurrentModeLabel, Piece::StartPanel},
+               DesignFont(QStringLiteral("Tahoma"), 21, true));
     TopShapeCenter->setGeometry(-24, 0, 209, 40);
-    CurrentKSLabel = makeLabel(KSAdvPanel, "CurrentKSLabel", QStringLiteral("КС"), QRect(156, 3, 29, 25), captionFont, windowText, centred);
-    ButtomShapeRight = named(new ShapeControl(KSAdvPanel), "ButtomShapeRight");
+    CurrentKSLabel->setText(QStringLiteral("КС"));
+    styleLabel(CurrentKSLabel, QRect(156, 3, 29, 25), windowText, centred);
     ButtomShapeRight->setGeometry(110, 61, 75, 50);
-    ButtomShapeLeft = named(new ShapeControl(KSAdvPanel), "ButtomShapeLeft");
     ButtomShapeLeft->setGeometry(4, 65, 63, 46);
-    ButtomShapeCenter = named(new ShapeControl(KSAdvPanel), "ButtomShapeCenter");
     ButtomShapeCenter->setGeometry(-40, 65, 225, 46);
-    TopShapeLeft = named(new ShapeControl(KSAdvPanel), "TopShapeLeft");
     TopShapeLeft->setGeometry(0, -1, 65, 41);
-    TopShapeRight = named(new ShapeControl(KSAdvPanel), "TopShapeRight");
     TopShapeRight->setGeometry(120, 0, 65, 40);
+    MnuImage1->setGeometry(3, 0, 37, 40);
+    MnuImage2->setGeometry(161, -1, 24, 41);
+    MnuImage3->setGeometry(4, 63, 47, 48);
+    MnuImage4->setGeometry(132, 63, 53, 48);
+    styleLabel(CurrentModeLabel, QRect(-7, 86, 192, 25), windowText, Qt::AlignLeft | Qt::AlignTop);
+    StartPanel->setGeometry(-248, -162, 433, 273);
+    StartImage->resize(433, 273);
+
+    // The covers over the joints of the bands lie under the page area.
     const struct {
-        ImageControl** field;
+        ShapeControl** field;
         const char* name;
         QRect geometry;
-    } corners[] = {{&MnuImage1, "MnuImage1", {3, 0, 37, 40}}, {&MnuImage2, "MnuImage2", {161, -1, 24, 41}},
-                   {&MnuImage3, "MnuImage3", {4, 63, 47, 48}}, {&MnuImage4, "MnuImage4", {132, 63, 53, 48}}};
-    for (const auto& c : corners) {
-        *c.field = named(new ImageControl(KSAdvPanel), c.name);
+    } covers[] = {{&TopLeftShapeClr, "TopLeftShapeClr", {264, 147, 65, 65}},
+                  {&TopRightShapeClr, "TopRightShapeClr", {272, 234, 65, 65}},
+                  {&DownRightShapeClr, "DownRightShapeClr", {280, 242, 65, 65}},
+                  {&DownLeftShapeClr, "DownLeftShapeClr", {288, 274, 65, 65}}};
+    for (const auto& c : covers) {
+        *c.field = named(new ShapeControl(KSAdvPanel), c.name);
         (*c.field)->setGeometry(c.geometry);
-        (*c.field)->SetStretch(true);
-        (*c.field)->SetCenter(true);
+        (*c.field)->stackUnder(StartPanel);
     }
-    CurrentModeLabel = makeLabel(KSAdvPanel, "CurrentModeLabel", QString(), QRect(-7, 86, 192, 25), captionFont, windowText,
-                                 Qt::AlignLeft | Qt::AlignTop);
-    TopLeftShapeClr = named(new ShapeControl(KSAdvPanel), "TopLeftShapeClr");
-    TopLeftShapeClr->setGeometry(264, 147, 65, 65);
-    TopRightShapeClr = named(new ShapeControl(KSAdvPanel), "TopRightShapeClr");
-    TopRightShapeClr->setGeometry(272, 234, 65, 65);
-    DownRightShapeClr = named(new ShapeControl(KSAdvPanel), "DownRightShapeClr");
-    DownRightShapeClr->setGeometry(280, 242, 65, 65);
-    DownLeftShapeClr = named(new ShapeControl(KSAdvPanel), "DownLeftShapeClr");
-    DownLeftShapeClr->setGeometry(288, 274, 65, 65);
-
-    // The containers lie above the drawn elements.
-    StartPanel = named(new ScrollBox(KSAdvPanel), "StartPanel");
-    StartPanel->setGeometry(-248, -162, 433, 273);
-    StartPanel->setFocusPolicy(Qt::NoFocus);
-    StartImage = named(new ImageControl(), "StartImage");
-    StartImage->resize(433, 273);
-    StartPanel->setWidget(StartImage);
-    StartPanel->SetFitted();
 
     KSPanel = named(new Panel(KSAdvPanel), "KSPanel");
     KSPanel->setGeometry(5, -211, 169, 322);
     KSPanel->SetBackground(Qt::white);
     for (int n = 1; n <= 25; ++n) {
-        KSimg[n] = new ImageControl(KSPanel);
-        KSimg[n]->setObjectName(QStringLiteral("KSimg%1").arg(n));
+        KSimg[n] = named(new ImageControl(KSPanel), QStringLiteral("KSimg%1").arg(n));
         KSimg[n]->SetStretch(true);
         KSimg[n]->SetProportional(true);
         KSimg[n]->setToolTip(QString::fromUtf8(kCalendarSystemNames[n - 1]));
         if (n <= 3) KSimg[n]->setCursor(Qt::PointingHandCursor);
     }
     for (int n = 1; n <= 8; ++n) {
-        KSLine[n] = new ShapeControl(KSPanel);
-        KSLine[n]->setObjectName(QStringLiteral("KSLine%1").arg(n));
+        KSLine[n] = named(new ShapeControl(KSPanel), QStringLiteral("KSLine%1").arg(n));
     }
     ShapeUp = named(new ShapeControl(KSPanel), "ShapeUp");
     ShapeLeft = named(new ShapeControl(KSPanel), "ShapeLeft");
@@ -197,44 +178,41 @@ void TFormZUV::BuildComponents() {
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), "PopupMnuImage1");
     for (int n = 4; n <= 28; ++n)
-        N[n] = makeAction(PopupMnuImage1, QStringLiteral("N%1").arg(n), QString::fromUtf8(kCalendarSystemNames[n - 4]));
+        N[n] = makeAction(PopupMnuImage1, n, QString::fromUtf8(kCalendarSystemNames[n - 4]));
 
     PopupMnuImage2 = named(new QMenu(this), "PopupMnuImage2");
     MnuMainWnd = makeAction(PopupMnuImage2, QStringLiteral("MnuMainWnd"), QStringLiteral("главное окно программы"));
     MnuMainWnd->setEnabled(false);
-    N[1] = makeAction(PopupMnuImage2, QStringLiteral("N1"), QStringLiteral("развернуть в экран"));
-    N[2] = makeAction(PopupMnuImage2, QStringLiteral("N2"), QStringLiteral("свернуть в окно"));
+    N[1] = makeAction(PopupMnuImage2, 1, QStringLiteral("развернуть в экран"));
+    N[2] = makeAction(PopupMnuImage2, 2, QStringLiteral("свернуть в окно"));
     N[2]->setEnabled(false);
-    N[36] = makeAction(PopupMnuImage2, QStringLiteral("N36"), QStringLiteral("свернуть на панель"));
-    N[3] = makeAction(PopupMnuImage2, QStringLiteral("N3"), QStringLiteral("закрыть программу"));
+    N[36] = makeAction(PopupMnuImage2, 36, QStringLiteral("свернуть на панель"));
+    N[3] = makeAction(PopupMnuImage2, 3, QStringLiteral("закрыть программу"));
 
     PopupMnuImage3 = named(new QMenu(this), "PopupMnuImage3");
-    N[42] = makeAction(PopupMnuImage3, QStringLiteral("N42"), QStringLiteral("пнб"));
+    N[42] = makeAction(PopupMnuImage3, 42, QStringLiteral("пнб"));
     mnu_vrks_spd_menu = named(new QMenu(QStringLiteral("спд"), PopupMnuImage3), "mnu_vrks_spd_menu");
-    mnu_vrks_spd = PopupMnuImage3->addMenu(mnu_vrks_spd_menu);
-    mnu_vrks_spd->setObjectName(QStringLiteral("mnu_vrks_spd"));
-    N[40] = makeAction(mnu_vrks_spd_menu, QStringLiteral("N40"), QStringLiteral("формат годовой"));
-    N[41] = makeAction(mnu_vrks_spd_menu, QStringLiteral("N41"), QStringLiteral("формат юговый"));
+    mnu_vrks_spd = named(PopupMnuImage3->addMenu(mnu_vrks_spd_menu), "mnu_vrks_spd");
+    N[40] = makeAction(mnu_vrks_spd_menu, 40, QStringLiteral("формат годовой"));
+    N[41] = makeAction(mnu_vrks_spd_menu, 41, QStringLiteral("формат юговый"));
     mnu_grks_spd = makeAction(PopupMnuImage3, QStringLiteral("mnu_grks_spd"), QStringLiteral("спд"));
-    N[30] = makeAction(PopupMnuImage3, QStringLiteral("N30"), QStringLiteral("дкс"));
-    N[31] = makeAction(PopupMnuImage3, QStringLiteral("N31"), QStringLiteral("хкс"));
+    N[30] = makeAction(PopupMnuImage3, 30, QStringLiteral("дкс"));
+    N[31] = makeAction(PopupMnuImage3, 31, QStringLiteral("хкс"));
     vrks_tks_menu = named(new QMenu(QStringLiteral("ткс"), PopupMnuImage3), "vrks_tks_menu");
-    vrks_tks = PopupMnuImage3->addMenu(vrks_tks_menu);
-    vrks_tks->setObjectName(QStringLiteral("vrks_tks"));
-    N[38] = makeAction(vrks_tks_menu, QStringLiteral("N38"), QStringLiteral("формат галактический"));
-    N[39] = makeAction(vrks_tks_menu, QStringLiteral("N39"), QStringLiteral("формат пасхальный"));
+    vrks_tks = named(PopupMnuImage3->addMenu(vrks_tks_menu), "vrks_tks");
+    N[38] = makeAction(vrks_tks_menu, 38, QStringLiteral("формат галактический"));
+    N[39] = makeAction(vrks_tks_menu, 39, QStringLiteral("формат пасхальный"));
     grks_tks_menu = named(new QMenu(QStringLiteral("ткс"), PopupMnuImage3), "grks_tks_menu");
-    grks_tks = PopupMnuImage3->addMenu(grks_tks_menu);
-    grks_tks->setObjectName(QStringLiteral("grks_tks"));
-    N[29] = makeAction(grks_tks_menu, QStringLiteral("N29"), QStringLiteral("формат лилианский"));
+    grks_tks = named(PopupMnuImage3->addMenu(grks_tks_menu), "grks_tks");
+    N[29] = makeAction(grks_tks_menu, 29, QStringLiteral("формат лилианский"));
 
     PopupMnuImage4 = named(new QMenu(this), "PopupMnuImage4");
-    N[32] = makeAction(PopupMnuImage4, QStringLiteral("N32"), QStringLiteral("анонс"));
+    N[32] = makeAction(PopupMnuImage4, 32, QStringLiteral("анонс"));
 
     StartPopupMnu = named(new QMenu(this), "StartPopupMnu");
-    N[33] = makeAction(StartPopupMnu, QStringLiteral("N33"), QStringLiteral("увеличить"));
-    N[34] = makeAction(StartPopupMnu, QStringLiteral("N34"), QStringLiteral("уменьшить"));
-    N[35] = makeAction(StartPopupMnu, QStringLiteral("N35"), QStringLiteral("датировать"));
+    N[33] = makeAction(StartPopupMnu, 33, QStringLiteral("увеличить"));
+    N[34] = makeAction(StartPopupMnu, 34, QStringLiteral("уменьшить"));
+    N[35] = makeAction(StartPopupMnu, 35, QStringLiteral("датировать"));
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer1->setInterval(1000);

@@ -30,13 +30,7 @@ void TFormZUV::SetPos() {
     PaintShape();
 
     const FrameGeometry g = computeFrame(CurrentFrameInput());
-    MnuImage1->setGeometry(g.mnuImage1);
-    MnuImage2->setGeometry(g.mnuImage2);
-    MnuImage3->setGeometry(g.mnuImage3);
-    MnuImage4->setGeometry(g.mnuImage4);
-    CurrentKSLabel->move(g.ksLabelPos);
-    CurrentModeLabel->move(g.modeLabelPos);
-    StartPanel->setGeometry(g.startPanel);
+    PlacePieces(g);
     KSPanel->setGeometry(g.ksPanel);  // a new size reloads the grid (KSPanelResize)
     ControlMenuPanel->setGeometry(g.controlMenuPanel);
 }
@@ -45,12 +39,7 @@ void TFormZUV::PaintShape() {
     const FrameGeometry g = computeFrame(CurrentFrameInput());
     OffsetTop = g.offsetTop;
     OffSetLeft = g.offSetLeft;
-    TopShapeLeft->setGeometry(g.topShapeLeft);
-    TopShapeRight->setGeometry(g.topShapeRight);
-    TopShapeCenter->setGeometry(g.topShapeCenter);
-    ButtomShapeLeft->setGeometry(g.buttomShapeLeft);
-    ButtomShapeRight->setGeometry(g.buttomShapeRight);
-    ButtomShapeCenter->setGeometry(g.buttomShapeCenter);
+    PlaceBands(g);
 
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);

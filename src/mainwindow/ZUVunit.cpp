@@ -6,6 +6,7 @@
 #include "core/ScreenTable.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/Clock.h"
+#include "platform/Components.h"
 #include "ResourceStore.h"
 
 #include <QApplication>
@@ -154,36 +155,24 @@ void TFormZUV::ConnectEvents() {
     connect(Timer1, &QTimer::timeout, this, &TFormZUV::Timer1Timer);
 
     // Window states and corner pictures.
-    connect(N[1], &QAction::triggered, this, &TFormZUV::N1Click);
-    connect(N[2], &QAction::triggered, this, &TFormZUV::N2Click);
-    connect(N[36], &QAction::triggered, this, &TFormZUV::N36Click);
-    connect(N[3], &QAction::triggered, this, &TFormZUV::N3Click);
+    connectItems(this, N, {{1, &TFormZUV::N1Click}, {2, &TFormZUV::N2Click}, {36, &TFormZUV::N36Click}, {3, &TFormZUV::N3Click}});
     connect(MnuMainWnd, &QAction::triggered, this, &TFormZUV::MnuMainWndClick);
-    connect(MnuImage1, &ImageControl::Clicked, this, &TFormZUV::MnuImage1Click);
-    connect(MnuImage2, &ImageControl::Clicked, this, &TFormZUV::MnuImage2Click);
-    connect(MnuImage3, &ImageControl::Clicked, this, &TFormZUV::MnuImage3Click);
-    connect(MnuImage4, &ImageControl::Clicked, this, &TFormZUV::MnuImage4Click);
+    ConnectCornerClicks(this, &TFormZUV::MnuImage1Click, &TFormZUV::MnuImage2Click, &TFormZUV::MnuImage3Click,
+                        &TFormZUV::MnuImage4Click);
     connect(MnuImage1, &ImageControl::ContextRequested, this, &TFormZUV::MnuImage1ContextPopup);
     connect(TopShapeCenter, &ShapeControl::ButtonPressed, this, [this] { TopShapeCenterMouseDown(); });
     connect(CurrentKSLabel, &AutoLabel::ButtonPressed, this, [this] { CurrentKSLabelMouseDown(); });
 
     // Navigation.
-    connect(N[4], &QAction::triggered, this, &TFormZUV::N4Click);
-    connect(N[5], &QAction::triggered, this, &TFormZUV::N5Click);
-    connect(N[6], &QAction::triggered, this, &TFormZUV::N6Click);
+    connectItems(this, N, {{4, &TFormZUV::N4Click}, {5, &TFormZUV::N5Click}, {6, &TFormZUV::N6Click}});
     connect(KSimg[1], &ImageControl::Clicked, this, &TFormZUV::KSimg1Click);
     connect(KSimg[2], &ImageControl::Clicked, this, &TFormZUV::KSimg2Click);
     connect(KSimg[3], &ImageControl::Clicked, this, &TFormZUV::KSimg3Click);
-    connect(N[42], &QAction::triggered, this, &TFormZUV::N42Click);
-    connect(N[40], &QAction::triggered, this, &TFormZUV::N40Click);
-    connect(N[41], &QAction::triggered, this, &TFormZUV::N41Click);
+    connectItems(this, N,
+                 {{42, &TFormZUV::N42Click}, {40, &TFormZUV::N40Click}, {41, &TFormZUV::N41Click},
+                  {30, &TFormZUV::N30Click}, {31, &TFormZUV::N31Click}, {38, &TFormZUV::N38Click},
+                  {39, &TFormZUV::N39Click}, {29, &TFormZUV::N29Click}, {32, &TFormZUV::N32Click}});
     connect(mnu_grks_spd, &QAction::triggered, this, &TFormZUV::mnu_grks_spdClick);
-    connect(N[30], &QAction::triggered, this, &TFormZUV::N30Click);
-    connect(N[31], &QAction::triggered, this, &TFormZUV::N31Click);
-    connect(N[38], &QAction::triggered, this, &TFormZUV::N38Click);
-    connect(N[39], &QAction::triggered, this, &TFormZUV::N39Click);
-    connect(N[29], &QAction::triggered, this, &TFormZUV::N29Click);
-    connect(N[32], &QAction::triggered, this, &TFormZUV::N32Click);
     connect(mnu1, &AutoLabel::Clicked, this, &TFormZUV::mnu1Click);
     connect(mnu3, &AutoLabel::Clicked, this, &TFormZUV::mnu3Click);
     connect(mnu5, &AutoLabel::Clicked, this, &TFormZUV::mnu5Click);
@@ -201,9 +190,7 @@ void TFormZUV::ConnectEvents() {
     connect(ControlMenuPanel, &Panel::PointerMoved, this, [this] { MnuControlSetFont(0); });
 
     // Sheet view.
-    connect(N[33], &QAction::triggered, this, &TFormZUV::N33Click);
-    connect(N[34], &QAction::triggered, this, &TFormZUV::N34Click);
-    connect(N[35], &QAction::triggered, this, &TFormZUV::N35Click);
+    connectItems(this, N, {{33, &TFormZUV::N33Click}, {34, &TFormZUV::N34Click}, {35, &TFormZUV::N35Click}});
     connect(StartImage, &ImageControl::PointerMoved, this, [this](const QPoint& p) { StartImageMouseMove(p.x(), p.y()); });
     connect(StartImage, &ImageControl::Clicked, this, &TFormZUV::StartImageClick);
     connect(StartImage, &ImageControl::ContextRequested, this, [this](const QPoint& globalPos) {

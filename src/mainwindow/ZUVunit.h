@@ -14,12 +14,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/AutoLabel.h"
-#include "platform/ImageControl.h"
+#include "platform/BandedFrame.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Panel.h"
-#include "platform/ScrollBox.h"
-#include "platform/ShapeControl.h"
 
 namespace zuv {
 
@@ -30,7 +27,7 @@ struct ScreenRow;
 struct FrameInput;
 enum class Marker;
 
-class TFormZUV : public QWidget {
+class TFormZUV : public QWidget, private BandedFrame {
     Q_OBJECT
 public:
     explicit TFormZUV(QWidget* parent = nullptr);
@@ -55,24 +52,12 @@ private:
     AutoLabel* mnu6 = nullptr;
     AutoLabel* mnu7 = nullptr;
 
-    ShapeControl* TopShapeCenter = nullptr;
-    AutoLabel* CurrentKSLabel = nullptr;
-    ShapeControl* ButtomShapeRight = nullptr;
-    ShapeControl* ButtomShapeLeft = nullptr;
-    ShapeControl* ButtomShapeCenter = nullptr;
-    ShapeControl* TopShapeLeft = nullptr;
-    ShapeControl* TopShapeRight = nullptr;
-    ImageControl* MnuImage1 = nullptr;
-    ImageControl* MnuImage2 = nullptr;
-    ImageControl* MnuImage3 = nullptr;
-    ImageControl* MnuImage4 = nullptr;
-    AutoLabel* CurrentModeLabel = nullptr;
+    // The content frame's bands, captions, corner pictures MnuImage1 … MnuImage4, StartPanel and
+    // its sheet view StartImage come from BandedFrame; the covers over the bands' joints:
     ShapeControl* TopLeftShapeClr = nullptr;
     ShapeControl* TopRightShapeClr = nullptr;
     ShapeControl* DownRightShapeClr = nullptr;
     ShapeControl* DownLeftShapeClr = nullptr;
-    ScrollBox* StartPanel = nullptr;
-    ImageControl* StartImage = nullptr;
     Panel* KSPanel = nullptr;
     Panel* ControlMenuPanel = nullptr;
 

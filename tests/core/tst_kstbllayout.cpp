@@ -81,13 +81,13 @@ private slots:
     }
     void bands() {
         QFETCH(QSize, window);
-        const KStblBands b = computeKStblBands(window);
-        QTEST(b.topLeft, "topLeft");
-        QTEST(b.topCenter, "topCenter");
-        QTEST(b.topRight, "topRight");
-        QTEST(b.bottomLeft, "bottomLeft");
-        QTEST(b.bottomCenter, "bottomCenter");
-        QTEST(b.bottomRight, "bottomRight");
+        const FrameBands b = computeKStblBands(window);
+        QTEST(b.topShapeLeft, "topLeft");
+        QTEST(b.topShapeCenter, "topCenter");
+        QTEST(b.topShapeRight, "topRight");
+        QTEST(b.buttomShapeLeft, "bottomLeft");
+        QTEST(b.buttomShapeCenter, "bottomCenter");
+        QTEST(b.buttomShapeRight, "bottomRight");
     }
 
     void centredOnDesktop_data() {

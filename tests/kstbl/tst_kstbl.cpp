@@ -140,6 +140,18 @@ private slots:
         QVERIFY(w.findChild<QObject*>(name) != nullptr);
     }
 
+    // The bands at the bottom, the captions on them, the corner pictures and the page area on top.
+    void stacking() {
+        TKStblForm w;
+        QStringList order;
+        for (const QObject* child : w.children())
+            if (child->isWidgetType() && !qobject_cast<const QMenu*>(child)) order << child->objectName();
+        const QStringList expected = {"TopShapeLeft", "TopShapeCenter", "TopShapeRight", "ButtomShapeLeft",
+                                      "ButtomShapeCenter", "ButtomShapeRight", "CurrentKSLabel", "CurrentModeLabel",
+                                      "MnuImage1", "MnuImage2", "MnuImage3", "MnuImage4", "StartPanel"};
+        QCOMPARE(order, expected);
+    }
+
     void menus_data() {
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QStringList>("entries");

@@ -155,6 +155,20 @@ private slots:
         }
     }
 
+    // What lies above what in the content frame, bottom to top: the captions sit on their bands,
+    // the covers over the bands' joints lie under the page area, the icon grid and the control
+    // menu above everything.
+    void contentFrameStacking() {
+        TFormZUV w;
+        QStringList order;
+        for (const QObject* child : component<Panel>(w, "KSAdvPanel")->children()) order << child->objectName();
+        const QStringList expected = {"TopShapeCenter", "CurrentKSLabel", "ButtomShapeRight", "ButtomShapeLeft",
+                                      "ButtomShapeCenter", "TopShapeLeft", "TopShapeRight", "MnuImage1", "MnuImage2",
+                                      "MnuImage3", "MnuImage4", "CurrentModeLabel", "TopLeftShapeClr", "TopRightShapeClr",
+                                      "DownRightShapeClr", "DownLeftShapeClr", "StartPanel", "KSPanel", "ControlMenuPanel"};
+        QCOMPARE(order, expected);
+    }
+
     // A content screen in the normal window: the sides hidden, the bands from edge to edge.
     void sidesHiddenLayout() {
         ShownForm f;
