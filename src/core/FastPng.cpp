@@ -1,16 +1,17 @@
 #include "FastPng.h"
 
+#include "BothCores.h"
+
 #include <emmintrin.h>
 #include <libdeflate.h>
 
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <thread>
 #include <vector>
 
 namespace zuv {
@@ -35,6 +36,7 @@ struct ParsedPng {
     int channels = 3;
     std::vector<Chunk> imageData;  // the IDAT chunks in file order
     size_t imageDataBytes = 0;
+    Chunk bandTable{nullptr, 0};  // the "baND" chunk of the program's own writer, when present
     size_t rowBytes() const { return 1 + size_t(info.width) * size_t(channels); }  // filter byte first
     size_t rawBytes() const { return rowBytes() * size_t(info.height); }
 };
@@ -67,6 +69,8 @@ std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
         } else if (std::memcmp(type, "IDAT", 4) == 0) {
             png.imageData.push_back({body, length});
             png.imageDataBytes += length;
+        } else if (std::memcmp(type, "baND", 4) == 0) {
+            png.bandTable = {body, length};
         } else if (std::memcmp(type, "IEND", 4) == 0) {
             if (png.imageData.empty()) return std::nullopt;
             return png;
@@ -79,14 +83,17 @@ std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
 }
 
 // The buffer of raw rows kept for the next picture: it only grows, to the largest picture's
-// size, and is never written twice by the allocator (fresh memory is what costs most).
+// size, and is never written twice by the allocator (fresh memory is what costs most). Each
+// core has its own inflater and its own copy of the band it inflates.
 struct Scratch {
     uchar* raw = nullptr;
     size_t capacity = 0;
     std::vector<uchar> joined;  // the image data as one stream, when a file splits it in chunks
-    libdeflate_decompressor* inflater = nullptr;
+    libdeflate_decompressor* inflater[2] = {nullptr, nullptr};
+    std::vector<uchar> band[2];  // one band's deflate data, closed with a final block
     ~Scratch() {
-        libdeflate_free_decompressor(inflater);
+        libdeflate_free_decompressor(inflater[0]);
+        libdeflate_free_decompressor(inflater[1]);
         std::free(raw);
     }
     uchar* rows(size_t bytes) {
@@ -106,6 +113,10 @@ struct Scratch {
         }
         return raw;
     }
+    libdeflate_decompressor* inflaterFor(int core) {
+        if (!inflater[core]) inflater[core] = libdeflate_alloc_decompressor();
+        return inflater[core];
+    }
 };
 Scratch& scratch() {
     static Scratch s;
@@ -119,12 +130,13 @@ int paeth(int a, int b, int c) {
     return pb <= pc ? b : c;
 }
 
-// Undoes the row filters in place; false on a filter type PNG does not define.
-bool unfilter(uchar* raw, const ParsedPng& png) {
+// Undoes the row filters of rows [fromRow, toRow) in place, the row above the first taken as
+// zeros; false on a filter type PNG does not define.
+bool unfilter(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
     const size_t stride = png.rowBytes() - 1;
     const int bpp = png.channels;
     const uchar* previous = nullptr;
-    for (int y = 0; y < png.info.height; ++y) {
+    for (int y = fromRow; y < toRow; ++y) {
         uchar* row = raw + size_t(y) * png.rowBytes();
         const int filter = row[0];
         uchar* cur = row + 1;
@@ -159,11 +171,90 @@ bool unfilter(uchar* raw, const ParsedPng& png) {
     return true;
 }
 
-// Inflates and unfilters into the scratch buffer; the rows, or null when damaged.
-uchar* rawRows(const ParsedPng& png) {
+// Premultiplies the colours of the rows in [fromRow, toRow) that are not wholly opaque, so
+// that averaging them weighs each colour by its coverage.
+void premultiply(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
+    for (int y = fromRow; y < toRow; ++y) {
+        uchar* p = raw + size_t(y) * png.rowBytes() + 1;
+        uchar opaque = 255;
+        for (int x = 0; x < png.info.width; ++x) opaque &= p[4 * x + 3];
+        if (opaque == 255) continue;
+        for (int x = 0; x < png.info.width; ++x, p += 4) {
+            const uint a = p[3];
+            for (int c = 0; c < 3; ++c) p[c] = uchar((p[c] * a + 127) / 255);
+        }
+    }
+}
+
+// A band of the image data: its first row, and the offset of its first deflate byte in the
+// zlib stream.
+struct Band {
+    int row;
+    size_t offset;
+};
+
+// The band table, when the file has one and it is consistent with the header and the image
+// data: rows and offsets strictly rising from row 0 at offset 2 (after the zlib header), every
+// offset before the stream's checksum. Empty otherwise.
+std::vector<Band> bandsOf(const ParsedPng& png) {
+    const Chunk& table = png.bandTable;
+    if (!table.data || table.size % 8 != 0 || table.size < 16 || png.imageDataBytes < 6) return {};
+    std::vector<Band> bands(table.size / 8);
+    for (size_t i = 0; i < bands.size(); ++i) {
+        const quint32 row = bigEndian32(table.data + 8 * i), offset = bigEndian32(table.data + 8 * i + 4);
+        const bool rising = i == 0 ? row == 0 && offset == 2 : row > quint32(bands[i - 1].row) && offset > bands[i - 1].offset;
+        if (!rising || row >= quint32(png.info.height) || offset >= png.imageDataBytes - 4) return {};
+        bands[i] = {int(row), offset};
+    }
+    return bands;
+}
+
+// Inflates, unfilters (and, when asked, premultiplies) band after band on both cores, each
+// core taking the next band not yet taken. False when any band is damaged, ends early or
+// opens with a filter that needs the row above.
+bool inflateBands(const ParsedPng& png, const std::vector<Band>& bands, const uchar* stream, uchar* raw, bool premultiplied) {
     Scratch& s = scratch();
-    if (!s.inflater) s.inflater = libdeflate_alloc_decompressor();
-    if (!s.inflater) return nullptr;
+    if (!s.inflaterFor(0) || !s.inflaterFor(1)) return false;
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    const size_t streamEnd = png.imageDataBytes - 4;  // the Adler-32 checksum is not inflated
+    onBothCores([&](int core) {
+        std::vector<uchar>& copy = s.band[core];
+        for (size_t b; !failed.load(std::memory_order_relaxed) && (b = next.fetch_add(1)) < bands.size();) {
+            const bool last = b + 1 == bands.size();
+            const int fromRow = bands[b].row, toRow = last ? png.info.height : bands[b + 1].row;
+            const size_t end = last ? streamEnd : bands[b + 1].offset;
+            const uchar* in = stream + bands[b].offset;
+            size_t inBytes = end - bands[b].offset;
+            if (!last) {
+                // The band ends in the empty stored block of a full flush; an empty final
+                // stored block after it closes the stream for the inflater.
+                static constexpr uchar kFinalBlock[5] = {0x01, 0x00, 0x00, 0xFF, 0xFF};
+                copy.resize(inBytes + sizeof kFinalBlock);
+                std::memcpy(copy.data(), in, inBytes);
+                std::memcpy(copy.data() + inBytes, kFinalBlock, sizeof kFinalBlock);
+                in = copy.data();
+                inBytes = copy.size();
+            }
+            uchar* out = raw + size_t(fromRow) * png.rowBytes();
+            const size_t expected = size_t(toRow - fromRow) * png.rowBytes();
+            size_t produced = 0;
+            if (libdeflate_deflate_decompress(s.inflater[core], in, inBytes, out, expected, &produced) != LIBDEFLATE_SUCCESS ||
+                produced != expected || out[0] > 1 || !unfilter(raw, png, fromRow, toRow)) {
+                failed = true;
+                return;
+            }
+            if (premultiplied) premultiply(raw, png, fromRow, toRow);
+        }
+    });
+    return !failed;
+}
+
+// Inflates and unfilters into the scratch buffer, premultiplied when asked; the rows, or null
+// when damaged. A file with a sound band table is inflated on both cores, any other (or one
+// whose bands do not hold) as one stream.
+uchar* rawRows(const ParsedPng& png, bool premultiplied) {
+    Scratch& s = scratch();
     const size_t expected = png.rawBytes();
     uchar* raw = s.rows(expected);
     if (!raw) return nullptr;
@@ -177,11 +268,15 @@ uchar* rawRows(const ParsedPng& png) {
         }
         in = s.joined.data();
     }
+    const std::vector<Band> bands = bandsOf(png);
+    if (!bands.empty() && inflateBands(png, bands, in, raw, premultiplied)) return raw;
+    if (!s.inflaterFor(0)) return nullptr;
     size_t produced = 0;
-    if (libdeflate_zlib_decompress(s.inflater, in, png.imageDataBytes, raw, expected, &produced) != LIBDEFLATE_SUCCESS ||
-        produced != expected)
+    if (libdeflate_zlib_decompress(s.inflater[0], in, png.imageDataBytes, raw, expected, &produced) != LIBDEFLATE_SUCCESS ||
+        produced != expected || !unfilter(raw, png, 0, png.info.height))
         return nullptr;
-    return unfilter(raw, png) ? raw : nullptr;
+    if (premultiplied) premultiply(raw, png, 0, png.info.height);
+    return raw;
 }
 
 // The source pixels one target pixel covers along one axis, with their weights (summing to 1).
@@ -291,21 +386,6 @@ void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
     }
 }
 
-// Premultiplies the colours of the rows that are not wholly opaque, so that averaging them
-// weighs each colour by its coverage.
-void premultiply(uchar* raw, const ParsedPng& png) {
-    for (int y = 0; y < png.info.height; ++y) {
-        uchar* p = raw + size_t(y) * png.rowBytes() + 1;
-        uchar opaque = 255;
-        for (int x = 0; x < png.info.width; ++x) opaque &= p[4 * x + 3];
-        if (opaque == 255) continue;
-        for (int x = 0; x < png.info.width; ++x, p += 4) {
-            const uint a = p[3];
-            for (int c = 0; c < 3; ++c) p[c] = uchar((p[c] * a + 127) / 255);
-        }
-    }
-}
-
 }  // namespace
 
 std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size) {
@@ -319,9 +399,8 @@ bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect
     if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied) return false;
     if (target.width() <= 0 || target.height() <= 0 || target.width() > png->info.width || target.height() > png->info.height)
         return false;
-    uchar* raw = rawRows(*png);
+    uchar* raw = rawRows(*png, png->info.alpha);
     if (!raw) return false;
-    if (png->info.alpha) premultiply(raw, *png);
     const Spans columns = boxSpans(png->info.width, target.width());
     const Spans rows = boxSpans(png->info.height, target.height());
     const ScaleJob job{raw, &*png, &columns, &rows, &surface, target};
@@ -331,16 +410,14 @@ bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect
         scaleRows(job, 0, target.height());
         return true;
     }
-    std::thread second([&job, half, &target] { scaleRows(job, half, target.height()); });
-    scaleRows(job, 0, half);
-    second.join();
+    onBothCores([&](int core) { core == 0 ? scaleRows(job, 0, half) : scaleRows(job, half, target.height()); });
     return true;
 }
 
 QImage decodeFastPng(const uchar* data, qsizetype size) {
     const std::optional<ParsedPng> png = parse(data, size);
     if (!png) return QImage();
-    const uchar* raw = rawRows(*png);
+    const uchar* raw = rawRows(*png, false);
     if (!raw) return QImage();
     // The formats Qt's own decoder gives these files, so whatever scales them next sees the same.
     QImage image(png->info.width, png->info.height, png->info.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -357,6 +434,9 @@ QImage decodeFastPng(const uchar* data, qsizetype size) {
     return image;
 }
 
-qsizetype fastPngScratchBytes() { return qsizetype(scratch().capacity + scratch().joined.capacity()); }
+qsizetype fastPngScratchBytes() {
+    const Scratch& s = scratch();
+    return qsizetype(s.capacity + s.joined.capacity() + s.band[0].capacity() + s.band[1].capacity());
+}
 
 }  // namespace zuv

@@ -2,8 +2,10 @@
 // A fast decoder for the pictures the program carries: 8-bit truecolour PNGs, with or without
 // alpha, not interlaced. It reads the chunks, inflates the image data with libdeflate into a
 // scratch buffer kept for the next picture, undoes the row filters and area-averages the rows
-// straight into the target raster, so no full-size picture is ever built. Any other PNG, and
-// anything damaged, is left to Qt's decoder by the caller.
+// straight into the target raster, so no full-size picture is ever built. Files from the
+// program's own writer carry a band table (see resources/generator/kit/PngWriter.h); their
+// bands are inflated on both cores at once. Any other PNG, and anything damaged, is left to
+// Qt's decoder by the caller.
 
 #include <QImage>
 #include <QRect>
