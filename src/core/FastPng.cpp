@@ -329,6 +329,25 @@ Spans boxSpans(int source, int target) {
     return out;
 }
 
+// One fitted pixel onto the surface: written where the picture is opaque (an RGB picture
+// always is), source-over where it is not, a colour never above its alpha.
+inline void put(QRgb& d, QRgb pixel, int channels) {
+    if (channels == 3) {
+        d = pixel | 0xFF000000u;
+        return;
+    }
+    const uint alpha = qAlpha(pixel);
+    if (alpha == 255) {
+        d = pixel;
+        return;
+    }
+    const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
+               pb = std::min(uint(qBlue(pixel)), alpha);
+    const uint keep = 255 - alpha;
+    const auto over = [keep](uint src, uint dst) { return src + (dst * keep + 127) / 255; };
+    d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
+}
+
 struct ScaleJob {
     const uchar* raw;
     const ParsedPng* png;
@@ -351,8 +370,7 @@ __attribute__((target_clones("avx2", "default"))) void addWeightedRow(float* sum
 
 // Target rows [fromRow, toRow): the vertical pass sums the covered source rows into one row
 // of floats (channel by channel, so it runs on whole vector registers), the horizontal pass
-// sums the covered columns of that row, and the result goes onto the surface: written where
-// the picture is opaque, source-over where it is not.
+// sums the covered columns of that row, and the result goes onto the surface.
 void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
     const ParsedPng& png = *job.png;
     const int ch = png.channels;
@@ -382,23 +400,108 @@ void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
             // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
             __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
             levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
-            const QRgb pixel = QRgb(_mm_cvtsi128_si32(levels));
-            QRgb& d = line[job.target.left() + tx];
-            if (ch == 3) {
-                d = pixel | 0xFF000000u;
-                continue;
-            }
-            const uint alpha = qAlpha(pixel);
-            if (alpha == 255) {
-                d = pixel;
-                continue;
-            }
-            // Source over the surface's premultiplied pixel; a colour never above its alpha.
-            const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
-                       pb = std::min(uint(qBlue(pixel)), alpha);
-            const uint keep = 255 - alpha;
-            const auto over = [keep](uint src, uint dst) { return src + (dst * keep + 127) / 255; };
-            d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
+            put(line[job.target.left() + tx], QRgb(_mm_cvtsi128_si32(levels)), ch);
+        }
+    }
+}
+
+// Bilinear sampling for an enlargement, along one axis: target pixel t takes the source at
+// (t + ½)·source/target − ½, in 1/65536 of a pixel, between the two source pixels around it,
+// the second weighted in 1/256 (the way Qt's smooth scaling places and weighs its samples);
+// before the first pixel's centre and past the last one's it takes that pixel alone.
+struct Taps {
+    std::vector<int> first;
+    std::vector<int> next;  // weight of first + 1, 0 … 255
+};
+Taps enlargeTaps(int source, int target) {
+    Taps taps;
+    taps.first.resize(size_t(target));
+    taps.next.resize(size_t(target));
+    const qint64 step = (qint64(source) << 16) / target;
+    qint64 at = 0x8000LL * source / target - 0x8000;
+    for (int t = 0; t < target; ++t, at += step) {
+        const qint64 pixel = at >> 16;
+        const bool between = pixel >= 0 && pixel < source - 1;
+        taps.first[size_t(t)] = int(std::clamp<qint64>(pixel, 0, source - 1));
+        taps.next[size_t(t)] = between ? int((at >> 8) & 0xFF) : 0;
+    }
+    return taps;
+}
+
+struct EnlargeJob {
+    const uchar* raw;
+    const ParsedPng* png;
+    const Taps* columns;
+    const Taps* rows;
+    QImage* surface;
+    QRect target;
+};
+
+// One source row of an enlargement mixed along the row: for every target column, the two
+// source pixels around it in four 16-bit levels (R, G, B and A or, for RGB, a lane left
+// unused), truncated to whole levels.
+template <int Channels>
+void enlargeAlongRow(const EnlargeJob& job, const uchar* row, int firstX, int lastX, quint16* out) {
+    const int width = job.png->info.width;
+    const __m128i zero = _mm_setzero_si128();
+    const auto pixel = [row, zero](int x) {
+        const uchar* p = row + size_t(x) * Channels;
+        quint32 v;
+        if constexpr (Channels == 4)
+            std::memcpy(&v, p, 4);
+        else
+            v = quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16);
+        return _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(v)), zero);
+    };
+    for (int tx = firstX; tx < lastX; ++tx) {
+        const int sx = job.columns->first[size_t(tx)], wx = job.columns->next[size_t(tx)];
+        const __m128i left = pixel(sx), right = pixel(std::min(sx + 1, width - 1));
+        const __m128i mixed = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(left, _mm_set1_epi16(short(256 - wx))), _mm_mullo_epi16(right, _mm_set1_epi16(short(wx)))), 8);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + size_t(tx) * 4), mixed);
+    }
+}
+
+// Target rows [fromRow, toRow) of an enlargement: each source row mixed along the row once
+// (the last two kept, as consecutive target rows share them), then the two rows around each
+// target row mixed down, each step truncated to whole levels; onto the surface as the
+// area-averaged rows go.
+void enlargeRows(const EnlargeJob& job, int fromRow, int toRow) {
+    const ParsedPng& png = *job.png;
+    const int ch = png.channels;
+    const QRect bounds = job.surface->rect();
+    const int firstX = std::max(0, bounds.left() - job.target.left());
+    const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
+    if (firstX >= lastX) return;
+    const size_t lanes = size_t(job.target.width() + 1) * 4;
+    std::vector<quint16> mixed[2] = {std::vector<quint16>(lanes), std::vector<quint16>(lanes)};
+    int held[2] = {-1, -1};  // the source row each buffer holds
+    const auto alongRow = [&](int sy) -> const quint16* {
+        for (int i = 0; i < 2; ++i)
+            if (held[i] == sy) return mixed[i].data();
+        const int slot = held[0] < held[1] ? 0 : 1;  // rows only go down: drop the upper one
+        const uchar* row = job.raw + size_t(sy) * png.rowBytes() + 1;
+        (ch == 4 ? enlargeAlongRow<4> : enlargeAlongRow<3>)(job, row, firstX, lastX, mixed[slot].data());
+        held[slot] = sy;
+        return mixed[slot].data();
+    };
+    for (int ty = fromRow; ty < toRow; ++ty) {
+        const int y = job.target.top() + ty;
+        if (y < bounds.top() || y > bounds.bottom()) continue;
+        const int sy = job.rows->first[size_t(ty)], wy = job.rows->next[size_t(ty)];
+        const quint16* above = alongRow(sy);
+        const quint16* below = wy ? alongRow(sy + 1) : above;
+        const __m128i keep = _mm_set1_epi16(short(256 - wy)), take = _mm_set1_epi16(short(wy));
+        QRgb* line = reinterpret_cast<QRgb*>(job.surface->scanLine(y)) + job.target.left();
+        for (int tx = firstX; tx < lastX; tx += 2) {
+            // Two target pixels at a time (the buffers have room for a pair past an odd end).
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(above + size_t(tx) * 4));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(below + size_t(tx) * 4));
+            __m128i levels = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, keep), _mm_mullo_epi16(b, take)), 8);
+            levels = _mm_shufflehi_epi16(_mm_shufflelo_epi16(levels, _MM_SHUFFLE(3, 0, 1, 2)), _MM_SHUFFLE(3, 0, 1, 2));
+            const __m128i bytes = _mm_packus_epi16(levels, levels);
+            put(line[tx], QRgb(_mm_cvtsi128_si32(bytes)), ch);
+            if (tx + 1 < lastX) put(line[tx + 1], QRgb(_mm_cvtsi128_si32(_mm_srli_si128(bytes, 4))), ch);
         }
     }
 }
@@ -413,21 +516,30 @@ std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size) {
 
 bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target) {
     const std::optional<ParsedPng> png = parse(data, size);
-    if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied) return false;
-    if (target.width() <= 0 || target.height() <= 0 || target.width() > png->info.width || target.height() > png->info.height)
+    if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied || target.width() <= 0 || target.height() <= 0)
         return false;
+    const int width = png->info.width, height = png->info.height;
+    const bool shrinks = target.width() <= width && target.height() <= height;
+    const bool enlarges = target.width() >= width && target.height() >= height;
+    if (!shrinks && !enlarges) return false;
     uchar* raw = rawRows(*png, png->info.alpha);
     if (!raw) return false;
-    const Spans columns = boxSpans(png->info.width, target.width());
-    const Spans rows = boxSpans(png->info.height, target.height());
-    const ScaleJob job{raw, &*png, &columns, &rows, &surface, target};
     // The two halves of the target rows on both cores, when there is enough to share.
-    const int half = target.height() / 2;
-    if (qint64(png->info.width) * png->info.height < 1'000'000 || half == 0) {
-        scaleRows(job, 0, target.height());
-        return true;
+    const int rows = target.height(), half = rows / 2;
+    const bool share = qint64(std::max(width, target.width())) * std::max(height, rows) >= 1'000'000 && half > 0;
+    const auto run = [&](const auto& scale) {
+        if (!share) return scale(0, rows);
+        onBothCores([&](int core) { core == 0 ? scale(0, half) : scale(half, rows); });
+    };
+    if (shrinks) {
+        const Spans columnSpans = boxSpans(width, target.width()), rowSpans = boxSpans(height, rows);
+        const ScaleJob job{raw, &*png, &columnSpans, &rowSpans, &surface, target};
+        run([&](int from, int to) { scaleRows(job, from, to); });
+    } else {
+        const Taps columnTaps = enlargeTaps(width, target.width()), rowTaps = enlargeTaps(height, rows);
+        const EnlargeJob job{raw, &*png, &columnTaps, &rowTaps, &surface, target};
+        run([&](int from, int to) { enlargeRows(job, from, to); });
     }
-    onBothCores([&](int core) { core == 0 ? scaleRows(job, 0, half) : scaleRows(job, half, target.height()); });
     return true;
 }
 
