@@ -173,6 +173,47 @@ private slots:
         QCOMPARE(surface.pixel(20, 20), 0xFFFFFFFFu);
     }
 
+    // A band table that does not hold is not trusted: the image data is inflated as one
+    // stream and the picture comes out the same as from the sound file.
+    void readsPastABandTableThatLies_data() {
+        QTest::addColumn<QByteArray>("png");
+        const QByteArray good = resource("GS2025");
+        const int table = chunkAt(good, "baND");
+        QVERIFY(table > 0);
+        const int entries = int(qFromBigEndian<quint32>(good.constData() + table)) / 8;
+        QVERIFY(entries > 2);
+        const auto entry = [&](int i, int field) { return table + 8 + 8 * i + 4 * field; };  // field 0: row, 1: offset
+        const auto with = [&](int at, quint32 value) {
+            QByteArray png = good;
+            qToBigEndian<quint32>(value, png.data() + at);
+            return png;
+        };
+        const quint32 middleOffset = qFromBigEndian<quint32>(good.constData() + entry(entries / 2, 1));
+        const quint32 middleRow = qFromBigEndian<quint32>(good.constData() + entry(entries / 2, 0));
+        QTest::newRow("an offset one byte late") << with(entry(entries / 2, 1), middleOffset + 1);
+        QTest::newRow("an offset one byte early") << with(entry(entries / 2, 1), middleOffset - 1);
+        QTest::newRow("a band one row late") << with(entry(entries / 2, 0), middleRow + 1);
+        QTest::newRow("a band one row early") << with(entry(entries / 2, 0), middleRow - 1);
+        QTest::newRow("offsets out of order") << with(entry(1, 1), 1);
+        QTest::newRow("a row past the picture") << with(entry(entries - 1, 0), 1u << 20);
+        QByteArray shortTable = with(table, quint32(8 * (entries - 1)));  // the last band left out
+        shortTable.remove(entry(entries - 1, 0), 8);
+        QTest::newRow("the last band left out") << shortTable;
+        QTest::newRow("the first band moved onto row 1") << with(entry(0, 0), 1);
+    }
+    void readsPastABandTableThatLies() {
+        QFETCH(QByteArray, png);
+        const QByteArray good = resource("GS2025");
+        const QSize view(317, 143);
+        QImage sound(view, QImage::Format_ARGB32_Premultiplied), lied(view, QImage::Format_ARGB32_Premultiplied);
+        sound.fill(Qt::white);
+        lied.fill(Qt::white);
+        QVERIFY(drawFastPng(reinterpret_cast<const uchar*>(good.constData()), good.size(), sound, sound.rect()));
+        QVERIFY(drawFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size(), lied, lied.rect()));
+        QCOMPARE(lied, sound);
+        QCOMPARE(decodeFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size()), QImage::fromData(good));
+    }
+
     // A bad filter byte in otherwise sound image data: a picture of our own making.
     void refusesAnUnknownRowFilter() {
         const auto make = [](uchar filter) {
