@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libpng-dev libdeflate-dev
+PACKAGES=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev zlib1g-dev libdeflate-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-wine xvfb xauth xdotool x11-utils imagemagick)
 BUILD_DIR=${ZUV_BUILD_DIR:-build}
 

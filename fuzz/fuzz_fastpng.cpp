@@ -1,8 +1,10 @@
-// Fuzzes the fast PNG path by itself. Half the inputs go in as they are (chunk reader, lying
-// lengths, truncation); the other half build a PNG from the input: header fields, raw rows
-// with their filter bytes, compressed with zlib, then damaged as the input says (a header
-// that lies about the size, a cut, a chunk length past the end), so that the inflater, the
-// row filters and the area-averaged drawing all get fuzzed data.
+// Fuzzes the fast PNG path by itself. A third of the inputs go in as they are (chunk reader,
+// lying lengths, truncation); another third build a PNG from the input: header fields, raw rows
+// with their filter bytes, compressed with zlib, then damaged as the input says (a header that
+// lies about the size, a cut, a chunk length past the end), so that the inflater, the row
+// filters and the area-averaged drawing all get fuzzed data. The last third build a banded
+// PNG as the program's writer does (full flushes, a band table) and then let the table lie:
+// offsets and rows moved, a band cut short, band-opening rows with any filter byte.
 #include "core/FastPng.h"
 
 #include <QByteArray>
@@ -10,6 +12,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstdint>
+#include <zlib.h>
 
 namespace {
 
@@ -47,10 +50,57 @@ QByteArray buildPng(const uint8_t* data, size_t size) {
     return png;
 }
 
+// Rows from the input in bands of 1 … 8 rows, each band closed with a full flush, and the
+// band table before the image data; then the damage the input asks for.
+QByteArray buildBandedPng(const uint8_t* data, size_t size) {
+    if (size < 8) return {};
+    const int width = 1 + data[1] % 40, height = 2 + data[2] % 40, bandRows = 1 + data[3] % 8;
+    const bool alpha = data[4] & 1;
+    const uint8_t damage = data[5], where = data[6];
+    const int rowBytes = 1 + width * (alpha ? 4 : 3);
+    QByteArray raw(reinterpret_cast<const char*>(data + 7), int(size - 7));
+    raw.resize(rowBytes * height);
+    for (int y = 0; y < height; ++y) raw[y * rowBytes] = char(uint8_t(raw[y * rowBytes]) % 6);
+    z_stream z{};
+    if (deflateInit(&z, 1) != Z_OK) return {};
+    QByteArray zlib(int(deflateBound(&z, uLong(raw.size())) + 16 * height + 64), 0);
+    QByteArray table;
+    z.next_out = reinterpret_cast<Bytef*>(zlib.data());
+    z.avail_out = uInt(zlib.size());
+    for (int y = 0; y < height; y += bandRows) {
+        QByteArray entry(8, 0);
+        qToBigEndian<quint32>(quint32(y), entry.data());
+        qToBigEndian<quint32>(quint32(y == 0 ? 2 : z.total_out), entry.data() + 4);
+        table += entry;
+        const int rows = std::min(bandRows, height - y);
+        z.next_in = reinterpret_cast<Bytef*>(raw.data() + y * rowBytes);
+        z.avail_in = uInt(rows * rowBytes);
+        deflate(&z, y + rows == height ? Z_FINISH : Z_FULL_FLUSH);
+    }
+    zlib.resize(int(z.total_out));
+    deflateEnd(&z);
+    const int entries = int(table.size() / 8), victim = where % entries;
+    switch (damage % 6) {
+    case 0: break;  // sound
+    case 1: qToBigEndian<quint32>(qFromBigEndian<quint32>(table.constData() + 8 * victim + 4) + (where >> 4) - 8, table.data() + 8 * victim + 4); break;
+    case 2: qToBigEndian<quint32>(qFromBigEndian<quint32>(table.constData() + 8 * victim) + (where >> 4) - 8, table.data() + 8 * victim); break;
+    case 3: zlib.remove(int(where) * zlib.size() / 256, 1 + (damage >> 3)); break;  // a band cut short
+    case 4: table.chop(8); break;  // the last band left out
+    case 5: table += QByteArray(reinterpret_cast<const char*>(data + 7), int(std::min<size_t>(size - 7, 12))); break;
+    }
+    QByteArray ihdr(13, 0);
+    qToBigEndian<quint32>(quint32(width), ihdr.data());
+    qToBigEndian<quint32>(quint32(height), ihdr.data() + 4);
+    ihdr[8] = 8;
+    ihdr[9] = alpha ? 6 : 2;
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("baND", table) + chunk("IDAT", zlib) + chunk("IEND", {});
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray built = size > 0 && (data[0] & 1) ? buildPng(data, size) : QByteArray();
+    const int mode = size > 0 ? data[0] % 3 : 0;
+    const QByteArray built = mode == 1 ? buildPng(data, size) : mode == 2 ? buildBandedPng(data, size) : QByteArray();
     const auto* bytes = built.isEmpty() ? reinterpret_cast<const uchar*>(data) : reinterpret_cast<const uchar*>(built.constData());
     const qsizetype n = built.isEmpty() ? qsizetype(size) : built.size();
     if (const std::optional<zuv::FastPngInfo> info = zuv::fastPngInfo(bytes, n)) {

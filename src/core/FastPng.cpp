@@ -1,16 +1,17 @@
 #include "FastPng.h"
 
+#include "BothCores.h"
+
 #include <emmintrin.h>
 #include <libdeflate.h>
 
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <thread>
 #include <vector>
 
 namespace zuv {
@@ -35,6 +36,7 @@ struct ParsedPng {
     int channels = 3;
     std::vector<Chunk> imageData;  // the IDAT chunks in file order
     size_t imageDataBytes = 0;
+    Chunk bandTable{nullptr, 0};  // the "baND" chunk of the program's own writer, when present
     size_t rowBytes() const { return 1 + size_t(info.width) * size_t(channels); }  // filter byte first
     size_t rawBytes() const { return rowBytes() * size_t(info.height); }
 };
@@ -67,6 +69,8 @@ std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
         } else if (std::memcmp(type, "IDAT", 4) == 0) {
             png.imageData.push_back({body, length});
             png.imageDataBytes += length;
+        } else if (std::memcmp(type, "baND", 4) == 0) {
+            png.bandTable = {body, length};
         } else if (std::memcmp(type, "IEND", 4) == 0) {
             if (png.imageData.empty()) return std::nullopt;
             return png;
@@ -79,14 +83,17 @@ std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
 }
 
 // The buffer of raw rows kept for the next picture: it only grows, to the largest picture's
-// size, and is never written twice by the allocator (fresh memory is what costs most).
+// size, and is never written twice by the allocator (fresh memory is what costs most). Each
+// core has its own inflater and its own copy of the band it inflates.
 struct Scratch {
     uchar* raw = nullptr;
     size_t capacity = 0;
     std::vector<uchar> joined;  // the image data as one stream, when a file splits it in chunks
-    libdeflate_decompressor* inflater = nullptr;
+    libdeflate_decompressor* inflater[2] = {nullptr, nullptr};
+    std::vector<uchar> band[2];  // one band's deflate data, closed with a final block
     ~Scratch() {
-        libdeflate_free_decompressor(inflater);
+        libdeflate_free_decompressor(inflater[0]);
+        libdeflate_free_decompressor(inflater[1]);
         std::free(raw);
     }
     uchar* rows(size_t bytes) {
@@ -106,6 +113,10 @@ struct Scratch {
         }
         return raw;
     }
+    libdeflate_decompressor* inflaterFor(int core) {
+        if (!inflater[core]) inflater[core] = libdeflate_alloc_decompressor();
+        return inflater[core];
+    }
 };
 Scratch& scratch() {
     static Scratch s;
@@ -119,12 +130,13 @@ int paeth(int a, int b, int c) {
     return pb <= pc ? b : c;
 }
 
-// Undoes the row filters in place; false on a filter type PNG does not define.
-bool unfilter(uchar* raw, const ParsedPng& png) {
+// Undoes the row filters of rows [fromRow, toRow) in place, the row above the first taken as
+// zeros; false on a filter type PNG does not define.
+bool unfilter(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
     const size_t stride = png.rowBytes() - 1;
     const int bpp = png.channels;
     const uchar* previous = nullptr;
-    for (int y = 0; y < png.info.height; ++y) {
+    for (int y = fromRow; y < toRow; ++y) {
         uchar* row = raw + size_t(y) * png.rowBytes();
         const int filter = row[0];
         uchar* cur = row + 1;
@@ -159,11 +171,107 @@ bool unfilter(uchar* raw, const ParsedPng& png) {
     return true;
 }
 
-// Inflates and unfilters into the scratch buffer; the rows, or null when damaged.
-uchar* rawRows(const ParsedPng& png) {
+// Premultiplies the colours of rows [fromRow, toRow), so that averaging them weighs each colour
+// by its coverage: c·a/255 rounded as (c·a + 127) / 255, four pixels at a time, skipping any
+// four that are wholly opaque.
+void premultiply(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i alphaLanes = _mm_set1_epi32(int(0xFF000000u));
+    const __m128i colourLanes16 = _mm_set_epi16(0, -1, -1, -1, 0, -1, -1, -1);
+    const __m128i alphaAs255 = _mm_set_epi16(255, 0, 0, 0, 255, 0, 0, 0);
+    const __m128i half = _mm_set1_epi16(127), one = _mm_set1_epi16(1);
+    // Four 16-bit samples times their pixel's alpha (the alpha itself times 255), divided by 255.
+    const auto scale = [&](__m128i v) {
+        const __m128i a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(v, _MM_SHUFFLE(3, 3, 3, 3)), _MM_SHUFFLE(3, 3, 3, 3));
+        const __m128i t = _mm_add_epi16(_mm_mullo_epi16(v, _mm_or_si128(_mm_and_si128(a, colourLanes16), alphaAs255)), half);
+        return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, one), _mm_srli_epi16(t, 8)), 8);
+    };
+    for (int y = fromRow; y < toRow; ++y) {
+        uchar* p = raw + size_t(y) * png.rowBytes() + 1;
+        int x = 0;
+        for (; x + 4 <= png.info.width; x += 4, p += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(v, _mm_andnot_si128(alphaLanes, _mm_set1_epi8(-1))), _mm_set1_epi8(-1))) == 0xFFFF)
+                continue;
+            const __m128i lo = scale(_mm_unpacklo_epi8(v, zero)), hi = scale(_mm_unpackhi_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(lo, hi));
+        }
+        for (; x < png.info.width; ++x, p += 4) {
+            const uint a = p[3];
+            for (int c = 0; c < 3; ++c) p[c] = uchar((p[c] * a + 127) / 255);
+        }
+    }
+}
+
+// A band of the image data: its first row, and the offset of its first deflate byte in the
+// zlib stream.
+struct Band {
+    int row;
+    size_t offset;
+};
+
+// The band table, when the file has one and it is consistent with the header and the image
+// data: rows and offsets strictly rising from row 0 at offset 2 (after the zlib header), every
+// offset before the stream's checksum. Empty otherwise.
+std::vector<Band> bandsOf(const ParsedPng& png) {
+    const Chunk& table = png.bandTable;
+    if (!table.data || table.size % 8 != 0 || table.size < 16 || png.imageDataBytes < 6) return {};
+    std::vector<Band> bands(table.size / 8);
+    for (size_t i = 0; i < bands.size(); ++i) {
+        const quint32 row = bigEndian32(table.data + 8 * i), offset = bigEndian32(table.data + 8 * i + 4);
+        const bool rising = i == 0 ? row == 0 && offset == 2 : row > quint32(bands[i - 1].row) && offset > bands[i - 1].offset;
+        if (!rising || row >= quint32(png.info.height) || offset >= png.imageDataBytes - 4) return {};
+        bands[i] = {int(row), offset};
+    }
+    return bands;
+}
+
+// Inflates, unfilters (and, when asked, premultiplies) band after band on both cores, each
+// core taking the next band not yet taken. False when any band is damaged, ends early or
+// opens with a filter that needs the row above.
+bool inflateBands(const ParsedPng& png, const std::vector<Band>& bands, const uchar* stream, uchar* raw, bool premultiplied) {
     Scratch& s = scratch();
-    if (!s.inflater) s.inflater = libdeflate_alloc_decompressor();
-    if (!s.inflater) return nullptr;
+    if (!s.inflaterFor(0) || !s.inflaterFor(1)) return false;
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    const size_t streamEnd = png.imageDataBytes - 4;  // the Adler-32 checksum is not inflated
+    onBothCores([&](int core) {
+        std::vector<uchar>& copy = s.band[core];
+        for (size_t b; !failed.load(std::memory_order_relaxed) && (b = next.fetch_add(1)) < bands.size();) {
+            const bool last = b + 1 == bands.size();
+            const int fromRow = bands[b].row, toRow = last ? png.info.height : bands[b + 1].row;
+            const size_t end = last ? streamEnd : bands[b + 1].offset;
+            const uchar* in = stream + bands[b].offset;
+            size_t inBytes = end - bands[b].offset;
+            if (!last) {
+                // The band ends in the empty stored block of a full flush; an empty final
+                // stored block after it closes the stream for the inflater.
+                static constexpr uchar kFinalBlock[5] = {0x01, 0x00, 0x00, 0xFF, 0xFF};
+                copy.resize(inBytes + sizeof kFinalBlock);
+                std::memcpy(copy.data(), in, inBytes);
+                std::memcpy(copy.data() + inBytes, kFinalBlock, sizeof kFinalBlock);
+                in = copy.data();
+                inBytes = copy.size();
+            }
+            uchar* out = raw + size_t(fromRow) * png.rowBytes();
+            const size_t expected = size_t(toRow - fromRow) * png.rowBytes();
+            size_t produced = 0;
+            if (libdeflate_deflate_decompress(s.inflater[core], in, inBytes, out, expected, &produced) != LIBDEFLATE_SUCCESS ||
+                produced != expected || out[0] > 1 || !unfilter(raw, png, fromRow, toRow)) {
+                failed = true;
+                return;
+            }
+            if (premultiplied) premultiply(raw, png, fromRow, toRow);
+        }
+    });
+    return !failed;
+}
+
+// Inflates and unfilters into the scratch buffer, premultiplied when asked; the rows, or null
+// when damaged. A file with a sound band table is inflated on both cores, any other (or one
+// whose bands do not hold) as one stream.
+uchar* rawRows(const ParsedPng& png, bool premultiplied) {
+    Scratch& s = scratch();
     const size_t expected = png.rawBytes();
     uchar* raw = s.rows(expected);
     if (!raw) return nullptr;
@@ -177,11 +285,15 @@ uchar* rawRows(const ParsedPng& png) {
         }
         in = s.joined.data();
     }
+    const std::vector<Band> bands = bandsOf(png);
+    if (!bands.empty() && inflateBands(png, bands, in, raw, premultiplied)) return raw;
+    if (!s.inflaterFor(0)) return nullptr;
     size_t produced = 0;
-    if (libdeflate_zlib_decompress(s.inflater, in, png.imageDataBytes, raw, expected, &produced) != LIBDEFLATE_SUCCESS ||
-        produced != expected)
+    if (libdeflate_zlib_decompress(s.inflater[0], in, png.imageDataBytes, raw, expected, &produced) != LIBDEFLATE_SUCCESS ||
+        produced != expected || !unfilter(raw, png, 0, png.info.height))
         return nullptr;
-    return unfilter(raw, png) ? raw : nullptr;
+    if (premultiplied) premultiply(raw, png, 0, png.info.height);
+    return raw;
 }
 
 // The source pixels one target pixel covers along one axis, with their weights (summing to 1).
@@ -217,6 +329,25 @@ Spans boxSpans(int source, int target) {
     return out;
 }
 
+// One fitted pixel onto the surface: written where the picture is opaque (an RGB picture
+// always is), source-over where it is not, a colour never above its alpha.
+inline void put(QRgb& d, QRgb pixel, int channels) {
+    if (channels == 3) {
+        d = pixel | 0xFF000000u;
+        return;
+    }
+    const uint alpha = qAlpha(pixel);
+    if (alpha == 255) {
+        d = pixel;
+        return;
+    }
+    const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
+               pb = std::min(uint(qBlue(pixel)), alpha);
+    const uint keep = 255 - alpha;
+    const auto over = [keep](uint src, uint dst) { return src + (dst * keep + 127) / 255; };
+    d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
+}
+
 struct ScaleJob {
     const uchar* raw;
     const ParsedPng* png;
@@ -239,8 +370,7 @@ __attribute__((target_clones("avx2", "default"))) void addWeightedRow(float* sum
 
 // Target rows [fromRow, toRow): the vertical pass sums the covered source rows into one row
 // of floats (channel by channel, so it runs on whole vector registers), the horizontal pass
-// sums the covered columns of that row, and the result goes onto the surface: written where
-// the picture is opaque, source-over where it is not.
+// sums the covered columns of that row, and the result goes onto the surface.
 void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
     const ParsedPng& png = *job.png;
     const int ch = png.channels;
@@ -270,38 +400,108 @@ void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
             // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
             __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
             levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
-            const QRgb pixel = QRgb(_mm_cvtsi128_si32(levels));
-            QRgb& d = line[job.target.left() + tx];
-            if (ch == 3) {
-                d = pixel | 0xFF000000u;
-                continue;
-            }
-            const uint alpha = qAlpha(pixel);
-            if (alpha == 255) {
-                d = pixel;
-                continue;
-            }
-            // Source over the surface's premultiplied pixel; a colour never above its alpha.
-            const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
-                       pb = std::min(uint(qBlue(pixel)), alpha);
-            const uint keep = 255 - alpha;
-            const auto over = [keep](uint src, uint dst) { return src + (dst * keep + 127) / 255; };
-            d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
+            put(line[job.target.left() + tx], QRgb(_mm_cvtsi128_si32(levels)), ch);
         }
     }
 }
 
-// Premultiplies the colours of the rows that are not wholly opaque, so that averaging them
-// weighs each colour by its coverage.
-void premultiply(uchar* raw, const ParsedPng& png) {
-    for (int y = 0; y < png.info.height; ++y) {
-        uchar* p = raw + size_t(y) * png.rowBytes() + 1;
-        uchar opaque = 255;
-        for (int x = 0; x < png.info.width; ++x) opaque &= p[4 * x + 3];
-        if (opaque == 255) continue;
-        for (int x = 0; x < png.info.width; ++x, p += 4) {
-            const uint a = p[3];
-            for (int c = 0; c < 3; ++c) p[c] = uchar((p[c] * a + 127) / 255);
+// Bilinear sampling for an enlargement, along one axis: target pixel t takes the source at
+// (t + ½)·source/target − ½, in 1/65536 of a pixel, between the two source pixels around it,
+// the second weighted in 1/256 (the way Qt's smooth scaling places and weighs its samples);
+// before the first pixel's centre and past the last one's it takes that pixel alone.
+struct Taps {
+    std::vector<int> first;
+    std::vector<int> next;  // weight of first + 1, 0 … 255
+};
+Taps enlargeTaps(int source, int target) {
+    Taps taps;
+    taps.first.resize(size_t(target));
+    taps.next.resize(size_t(target));
+    const qint64 step = (qint64(source) << 16) / target;
+    qint64 at = 0x8000LL * source / target - 0x8000;
+    for (int t = 0; t < target; ++t, at += step) {
+        const qint64 pixel = at >> 16;
+        const bool between = pixel >= 0 && pixel < source - 1;
+        taps.first[size_t(t)] = int(std::clamp<qint64>(pixel, 0, source - 1));
+        taps.next[size_t(t)] = between ? int((at >> 8) & 0xFF) : 0;
+    }
+    return taps;
+}
+
+struct EnlargeJob {
+    const uchar* raw;
+    const ParsedPng* png;
+    const Taps* columns;
+    const Taps* rows;
+    QImage* surface;
+    QRect target;
+};
+
+// One source row of an enlargement mixed along the row: for every target column, the two
+// source pixels around it in four 16-bit levels (R, G, B and A or, for RGB, a lane left
+// unused), truncated to whole levels.
+template <int Channels>
+void enlargeAlongRow(const EnlargeJob& job, const uchar* row, int firstX, int lastX, quint16* out) {
+    const int width = job.png->info.width;
+    const __m128i zero = _mm_setzero_si128();
+    const auto pixel = [row, zero](int x) {
+        const uchar* p = row + size_t(x) * Channels;
+        quint32 v;
+        if constexpr (Channels == 4)
+            std::memcpy(&v, p, 4);
+        else
+            v = quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16);
+        return _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(v)), zero);
+    };
+    for (int tx = firstX; tx < lastX; ++tx) {
+        const int sx = job.columns->first[size_t(tx)], wx = job.columns->next[size_t(tx)];
+        const __m128i left = pixel(sx), right = pixel(std::min(sx + 1, width - 1));
+        const __m128i mixed = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(left, _mm_set1_epi16(short(256 - wx))), _mm_mullo_epi16(right, _mm_set1_epi16(short(wx)))), 8);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + size_t(tx) * 4), mixed);
+    }
+}
+
+// Target rows [fromRow, toRow) of an enlargement: each source row mixed along the row once
+// (the last two kept, as consecutive target rows share them), then the two rows around each
+// target row mixed down, each step truncated to whole levels; onto the surface as the
+// area-averaged rows go.
+void enlargeRows(const EnlargeJob& job, int fromRow, int toRow) {
+    const ParsedPng& png = *job.png;
+    const int ch = png.channels;
+    const QRect bounds = job.surface->rect();
+    const int firstX = std::max(0, bounds.left() - job.target.left());
+    const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
+    if (firstX >= lastX) return;
+    const size_t lanes = size_t(job.target.width() + 1) * 4;
+    std::vector<quint16> mixed[2] = {std::vector<quint16>(lanes), std::vector<quint16>(lanes)};
+    int held[2] = {-1, -1};  // the source row each buffer holds
+    const auto alongRow = [&](int sy) -> const quint16* {
+        for (int i = 0; i < 2; ++i)
+            if (held[i] == sy) return mixed[i].data();
+        const int slot = held[0] < held[1] ? 0 : 1;  // rows only go down: drop the upper one
+        const uchar* row = job.raw + size_t(sy) * png.rowBytes() + 1;
+        (ch == 4 ? enlargeAlongRow<4> : enlargeAlongRow<3>)(job, row, firstX, lastX, mixed[slot].data());
+        held[slot] = sy;
+        return mixed[slot].data();
+    };
+    for (int ty = fromRow; ty < toRow; ++ty) {
+        const int y = job.target.top() + ty;
+        if (y < bounds.top() || y > bounds.bottom()) continue;
+        const int sy = job.rows->first[size_t(ty)], wy = job.rows->next[size_t(ty)];
+        const quint16* above = alongRow(sy);
+        const quint16* below = wy ? alongRow(sy + 1) : above;
+        const __m128i keep = _mm_set1_epi16(short(256 - wy)), take = _mm_set1_epi16(short(wy));
+        QRgb* line = reinterpret_cast<QRgb*>(job.surface->scanLine(y)) + job.target.left();
+        for (int tx = firstX; tx < lastX; tx += 2) {
+            // Two target pixels at a time (the buffers have room for a pair past an odd end).
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(above + size_t(tx) * 4));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(below + size_t(tx) * 4));
+            __m128i levels = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, keep), _mm_mullo_epi16(b, take)), 8);
+            levels = _mm_shufflehi_epi16(_mm_shufflelo_epi16(levels, _MM_SHUFFLE(3, 0, 1, 2)), _MM_SHUFFLE(3, 0, 1, 2));
+            const __m128i bytes = _mm_packus_epi16(levels, levels);
+            put(line[tx], QRgb(_mm_cvtsi128_si32(bytes)), ch);
+            if (tx + 1 < lastX) put(line[tx + 1], QRgb(_mm_cvtsi128_si32(_mm_srli_si128(bytes, 4))), ch);
         }
     }
 }
@@ -316,31 +516,37 @@ std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size) {
 
 bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target) {
     const std::optional<ParsedPng> png = parse(data, size);
-    if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied) return false;
-    if (target.width() <= 0 || target.height() <= 0 || target.width() > png->info.width || target.height() > png->info.height)
+    if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied || target.width() <= 0 || target.height() <= 0)
         return false;
-    uchar* raw = rawRows(*png);
+    const int width = png->info.width, height = png->info.height;
+    const bool shrinks = target.width() <= width && target.height() <= height;
+    const bool enlarges = target.width() >= width && target.height() >= height;
+    if (!shrinks && !enlarges) return false;
+    uchar* raw = rawRows(*png, png->info.alpha);
     if (!raw) return false;
-    if (png->info.alpha) premultiply(raw, *png);
-    const Spans columns = boxSpans(png->info.width, target.width());
-    const Spans rows = boxSpans(png->info.height, target.height());
-    const ScaleJob job{raw, &*png, &columns, &rows, &surface, target};
     // The two halves of the target rows on both cores, when there is enough to share.
-    const int half = target.height() / 2;
-    if (qint64(png->info.width) * png->info.height < 1'000'000 || half == 0) {
-        scaleRows(job, 0, target.height());
-        return true;
+    const int rows = target.height(), half = rows / 2;
+    const bool share = qint64(std::max(width, target.width())) * std::max(height, rows) >= 1'000'000 && half > 0;
+    const auto run = [&](const auto& scale) {
+        if (!share) return scale(0, rows);
+        onBothCores([&](int core) { core == 0 ? scale(0, half) : scale(half, rows); });
+    };
+    if (shrinks) {
+        const Spans columnSpans = boxSpans(width, target.width()), rowSpans = boxSpans(height, rows);
+        const ScaleJob job{raw, &*png, &columnSpans, &rowSpans, &surface, target};
+        run([&](int from, int to) { scaleRows(job, from, to); });
+    } else {
+        const Taps columnTaps = enlargeTaps(width, target.width()), rowTaps = enlargeTaps(height, rows);
+        const EnlargeJob job{raw, &*png, &columnTaps, &rowTaps, &surface, target};
+        run([&](int from, int to) { enlargeRows(job, from, to); });
     }
-    std::thread second([&job, half, &target] { scaleRows(job, half, target.height()); });
-    scaleRows(job, 0, half);
-    second.join();
     return true;
 }
 
 QImage decodeFastPng(const uchar* data, qsizetype size) {
     const std::optional<ParsedPng> png = parse(data, size);
     if (!png) return QImage();
-    const uchar* raw = rawRows(*png);
+    const uchar* raw = rawRows(*png, false);
     if (!raw) return QImage();
     // The formats Qt's own decoder gives these files, so whatever scales them next sees the same.
     QImage image(png->info.width, png->info.height, png->info.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -357,6 +563,9 @@ QImage decodeFastPng(const uchar* data, qsizetype size) {
     return image;
 }
 
-qsizetype fastPngScratchBytes() { return qsizetype(scratch().capacity + scratch().joined.capacity()); }
+qsizetype fastPngScratchBytes() {
+    const Scratch& s = scratch();
+    return qsizetype(s.capacity + s.joined.capacity() + s.band[0].capacity() + s.band[1].capacity());
+}
 
 }  // namespace zuv

@@ -2,8 +2,10 @@
 // A fast decoder for the pictures the program carries: 8-bit truecolour PNGs, with or without
 // alpha, not interlaced. It reads the chunks, inflates the image data with libdeflate into a
 // scratch buffer kept for the next picture, undoes the row filters and area-averages the rows
-// straight into the target raster, so no full-size picture is ever built. Any other PNG, and
-// anything damaged, is left to Qt's decoder by the caller.
+// straight into the target raster, so no full-size picture is ever built. Files from the
+// program's own writer carry a band table (see resources/generator/kit/PngWriter.h); their
+// bands are inflated on both cores at once. Any other PNG, and anything damaged, is left to
+// Qt's decoder by the caller.
 
 #include <QImage>
 #include <QRect>
@@ -20,10 +22,11 @@ struct FastPngInfo {
 // What the signature and the header chunk say, when this decoder takes the file.
 std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size);
 
-// Draws the picture area-averaged into `target`, a rectangle of `surface`'s own pixels (the
-// surface is Format_ARGB32_Premultiplied), composited over what the surface holds. The target
-// is not larger than the picture in either direction. False, with nothing drawn, when the
-// file is not one this decoder takes or is damaged.
+// Draws the picture into `target`, a rectangle of `surface`'s own pixels (the surface is
+// Format_ARGB32_Premultiplied), composited over what the surface holds: area-averaged when the
+// target is nowhere larger than the picture, bilinear (sampled as Qt's smooth scaling samples
+// an enlargement) when it is nowhere smaller. False, with nothing drawn, for a target larger
+// one way and smaller the other, and when the file is not one this decoder takes or is damaged.
 bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target);
 
 // The picture at its own size, or a null image as above.

@@ -50,15 +50,16 @@ QSize DrawPicture(QImage& surface, const QByteArray& bytes, const PictureFit& fi
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const std::optional<FastPngInfo> info = g_fastPath ? fastPngInfo(data, bytes.size()) : std::nullopt;
     if (info && scaling == Scaling::AreaAveraged && surface.format() == QImage::Format_ARGB32_Premultiplied) {
-        // Shrinking goes from the raw rows straight into the surface; nothing full-size is made.
+        // Shrinking and enlarging go from the raw rows straight into the surface; nothing
+        // full-size is made.
         const QSize size(info->width, info->height);
         const QRect target = fit(size);
         if (target.width() <= 0 || target.height() <= 0) return size;
         const qreal dpr = surface.devicePixelRatio();
         const QRect device(QPoint(qRound(target.x() * dpr), qRound(target.y() * dpr)), (QSizeF(target.size()) * dpr).toSize());
-        if (device.width() <= size.width() && device.height() <= size.height() && drawFastPng(data, bytes.size(), surface, device))
-            return size;
-        // Enlarging, or damaged rows: Qt's decoder has the last word, as everywhere else.
+        if (drawFastPng(data, bytes.size(), surface, device)) return size;
+        // Larger one way and smaller the other, or damaged rows: Qt's decoder has the last
+        // word, as everywhere else.
     }
     const QImage picture = DecodePicture(bytes);
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return QSize();

@@ -27,7 +27,7 @@ void DrawFitted(QImage& surface, const QRect& target, const QImage& picture, Sca
 
 // Decodes and draws in one step; returns the picture's pixel size, or an empty size (and
 // draws nothing) when the bytes are not a picture. The PNGs the program carries take the fast
-// path (FastPng.h) when they shrink or keep their size; everything else Qt's decoder.
+// path (FastPng.h) when they shrink or enlarge both ways; everything else Qt's decoder.
 QSize DrawPicture(QImage& surface, const QByteArray& bytes, const PictureFit& fit, Scaling scaling);
 
 // Off: every picture takes Qt's decoder and smooth scaling, the way the program drew before
