@@ -226,15 +226,28 @@ std::vector<Band> bandsOf(const ParsedPng& png) {
     return bands;
 }
 
+// The Adler-32 of two byte runs one after the other, from the checksums of each and the length
+// of the second (the sums A and B of the second run start from A = 1, so they are shifted by
+// the first run's A - 1 for every byte of the second).
+quint32 joinedAdler32(quint32 first, quint32 second, size_t secondBytes) {
+    constexpr quint64 M = 65521;
+    const quint64 a1 = first & 0xFFFF, b1 = first >> 16, a2 = second & 0xFFFF, b2 = second >> 16;
+    const quint64 a = (a1 + a2 + M - 1) % M;
+    const quint64 b = (b1 + b2 + (secondBytes % M) * ((a1 + M - 1) % M)) % M;
+    return quint32(b << 16 | a);
+}
+
 // Inflates, unfilters (and, when asked, premultiplies) band after band on both cores, each
-// core taking the next band not yet taken. False when any band is damaged, ends early or
-// opens with a filter that needs the row above.
+// core taking the next band not yet taken. False when any band is damaged, ends early, opens
+// with a filter that needs the row above, or when the inflated data does not match the
+// stream's Adler-32 checksum (so a damaged file is told apart as in one stream).
 bool inflateBands(const ParsedPng& png, const std::vector<Band>& bands, const uchar* stream, uchar* raw, bool premultiplied) {
     Scratch& s = scratch();
     if (!s.inflaterFor(0) || !s.inflaterFor(1)) return false;
     std::atomic<size_t> next{0};
     std::atomic<bool> failed{false};
     const size_t streamEnd = png.imageDataBytes - 4;  // the Adler-32 checksum is not inflated
+    std::vector<quint32> checksums(bands.size());
     onBothCores([&](int core) {
         std::vector<uchar>& copy = s.band[core];
         for (size_t b; !failed.load(std::memory_order_relaxed) && (b = next.fetch_add(1)) < bands.size();) {
@@ -257,14 +270,25 @@ bool inflateBands(const ParsedPng& png, const std::vector<Band>& bands, const uc
             const size_t expected = size_t(toRow - fromRow) * png.rowBytes();
             size_t produced = 0;
             if (libdeflate_deflate_decompress(s.inflater[core], in, inBytes, out, expected, &produced) != LIBDEFLATE_SUCCESS ||
-                produced != expected || out[0] > 1 || !unfilter(raw, png, fromRow, toRow)) {
+                produced != expected || out[0] > 1) {
+                failed = true;
+                return;
+            }
+            checksums[b] = quint32(libdeflate_adler32(1, out, expected));
+            if (!unfilter(raw, png, fromRow, toRow)) {
                 failed = true;
                 return;
             }
             if (premultiplied) premultiply(raw, png, fromRow, toRow);
         }
     });
-    return !failed;
+    if (failed) return false;
+    quint32 adler = checksums[0];
+    for (size_t b = 1; b < bands.size(); ++b) {
+        const int toRow = b + 1 == bands.size() ? png.info.height : bands[b + 1].row;
+        adler = joinedAdler32(adler, checksums[b], size_t(toRow - bands[b].row) * png.rowBytes());
+    }
+    return adler == bigEndian32(stream + streamEnd);
 }
 
 // Inflates and unfilters into the scratch buffer, premultiplied when asked; the rows, or null

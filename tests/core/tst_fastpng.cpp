@@ -162,6 +162,15 @@ private slots:
         QByteArray corrupt = good;
         for (int i = data + 20; i < data + 60; ++i) corrupt[i] = char(corrupt[i] ^ 0x5A);
         QTest::newRow("corrupt deflate stream") << corrupt;
+        // A picture inflated band by band is held to the stream's checksum as one stream is.
+        QByteArray banded = resource("GS2025");
+        QVERIFY(chunkAt(banded, "baND") > 0);
+        int lastData = -1;
+        for (int pos = 8; pos + 12 <= banded.size(); pos += 12 + int(qFromBigEndian<quint32>(banded.constData() + pos)))
+            if (banded.mid(pos + 4, 4) == "IDAT") lastData = pos;
+        const int checksum = lastData + 8 + int(qFromBigEndian<quint32>(banded.constData() + lastData)) - 4;
+        banded[checksum + 3] = char(banded[checksum + 3] ^ 0x01);
+        QTest::newRow("banded, checksum of the image data wrong") << banded;
     }
     void refusesDamagedFiles() {
         QFETCH(QByteArray, png);
