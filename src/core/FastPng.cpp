@@ -372,14 +372,18 @@ inline void put(QRgb& d, QRgb pixel, int channels) {
     d = (over(alpha, qAlpha(d)) << 24) | (over(pr, qRed(d)) << 16) | (over(pg, qGreen(d)) << 8) | over(pb, qBlue(d));
 }
 
-struct ScaleJob {
+// A fit of the raw rows into `target` of the surface: the shrink's spans or the enlargement's
+// taps along each axis.
+template <typename Steps>
+struct FitJob {
     const uchar* raw;
     const ParsedPng* png;
-    const Spans* columns;
-    const Spans* rows;
+    const Steps* columns;
+    const Steps* rows;
     QImage* surface;
     QRect target;
 };
+using ScaleJob = FitJob<Spans>;
 
 // sum = (first ? 0 : sum) + weight × row: the vertical pass's inner loop, built for AVX2
 // as well, which the processor chooses at run time where it has it.
@@ -452,14 +456,7 @@ Taps enlargeTaps(int source, int target) {
     return taps;
 }
 
-struct EnlargeJob {
-    const uchar* raw;
-    const ParsedPng* png;
-    const Taps* columns;
-    const Taps* rows;
-    QImage* surface;
-    QRect target;
-};
+using EnlargeJob = FitJob<Taps>;
 
 // One source row of an enlargement mixed along the row: for every target column, the two
 // source pixels around it in four 16-bit levels (R, G, B and A or, for RGB, a lane left
