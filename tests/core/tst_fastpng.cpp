@@ -51,6 +51,22 @@ QImage referenceBox(const QImage& decoded, const QSize& size) {
     return out;
 }
 
+// A PNG of our own making from raw rows (filter byte first), 8 bits a sample, RGB or RGBA.
+QByteArray ownPng(int width, int height, int channels, const QByteArray& raw) {
+    const auto chunk = [](const char* type, const QByteArray& body) {
+        QByteArray c(4, 0);
+        qToBigEndian<quint32>(quint32(body.size()), c.data());
+        return c + QByteArray(type, 4) + body + QByteArray(4, 0);  // the decoder does not check the CRC
+    };
+    QByteArray ihdr(13, 0);
+    qToBigEndian<quint32>(quint32(width), ihdr.data());
+    qToBigEndian<quint32>(quint32(height), ihdr.data() + 4);
+    ihdr[8] = 8;
+    ihdr[9] = char(channels == 4 ? 6 : 2);
+    const QByteArray zlib = qCompress(raw).mid(4);  // qCompress puts the size before the zlib stream
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", zlib) + chunk("IEND", {});
+}
+
 int largestDifference(const QImage& a, const QImage& b) {
     int worst = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -223,7 +239,54 @@ private slots:
         QCOMPARE(decodeFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size()), QImage::fromData(good));
     }
 
-    // A bad filter byte in otherwise sound image data: a picture of our own making.
+    // Pictures of our own making, each row filtered as the row says: the program's own files
+    // leave every row unfiltered, other writers choose per row.
+    void undoesEveryRowFilter_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QList<int>>("filters");
+        for (const int channels : {3, 4}) {
+            const char* kind = channels == 3 ? "RGB" : "RGBA";
+            const auto row = [&](const char* name, const QList<int>& filters) {
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(name)))) << channels << filters;
+            };
+            row("none", {0, 0, 0, 0, 0});
+            row("sub", {1, 1, 1, 1, 1});
+            row("up", {2, 2, 2, 2, 2});
+            row("average", {3, 3, 3, 3, 3});
+            row("paeth", {4, 4, 4, 4, 4});
+            row("each row its own", {4, 3, 2, 1, 0});
+        }
+    }
+    void undoesEveryRowFilter() {
+        QFETCH(int, channels);
+        QFETCH(QList<int>, filters);
+        const int width = 7, height = int(filters.size()), stride = width * channels;
+        std::vector<int> samples(size_t(stride * height));
+        quint32 seed = 12345;
+        for (int& v : samples) v = int((seed = seed * 1103515245u + 12345u) >> 24);  // any level, 0 … 255
+        // The row filters as PNG defines them, applied to the samples.
+        QByteArray raw;
+        for (int y = 0; y < height; ++y) {
+            raw.append(char(filters[y]));
+            for (int i = 0; i < stride; ++i) {
+                const auto at = [&](int yy, int ii) { return yy < 0 || ii < 0 ? 0 : samples[size_t(yy * stride + ii)]; };
+                const int left = at(y, i - channels), up = at(y - 1, i), upLeft = at(y - 1, i - channels);
+                const int p = left + up - upLeft, pa = std::abs(p - left), pb = std::abs(p - up), pc = std::abs(p - upLeft);
+                const int paeth = pa <= pb && pa <= pc ? left : pb <= pc ? up : upLeft;
+                const int predictor[] = {0, left, up, (left + up) / 2, paeth};
+                raw.append(char(uchar(at(y, i) - predictor[filters[y]])));
+            }
+        }
+        const QByteArray png = ownPng(width, height, channels, raw);
+        const QImage picture = decodeFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size());
+        QCOMPARE(picture.size(), QSize(width, height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const int* v = &samples[size_t(y * stride + x * channels)];
+                QCOMPARE(picture.pixel(x, y), qRgba(v[0], v[1], v[2], channels == 4 ? v[3] : 255));
+            }
+    }
+
     void refusesAnUnknownRowFilter() {
         const auto make = [](uchar filter) {
             QByteArray raw;
@@ -231,19 +294,7 @@ private slots:
                 raw.append(char(filter));
                 raw.append(QByteArray(4 * 3, char(y * 40)));
             }
-            const QByteArray zlib = qCompress(raw).mid(4);  // qCompress puts the size before the zlib stream
-            auto chunk = [](const char* type, const QByteArray& body) {
-                QByteArray c(4, 0);
-                qToBigEndian<quint32>(quint32(body.size()), c.data());
-                c += QByteArray(type, 4) + body + QByteArray(4, 0);  // the decoder does not check the CRC
-                return c;
-            };
-            QByteArray ihdr(13, 0);
-            qToBigEndian<quint32>(4, ihdr.data());
-            qToBigEndian<quint32>(4, ihdr.data() + 4);
-            ihdr[8] = 8;
-            ihdr[9] = 2;
-            return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", zlib) + chunk("IEND", {});
+            return ownPng(4, 4, 3, raw);
         };
         const QByteArray sound = make(0), bad = make(7);
         const QImage picture = decodeFastPng(reinterpret_cast<const uchar*>(sound.constData()), sound.size());

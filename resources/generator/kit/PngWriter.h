@@ -1,9 +1,9 @@
 #pragma once
-// Writes PNG files for the program: the "Up" row filter (on these mostly flat pictures it
-// compresses as well as an adaptive choice and decodes much faster) and the image data cut into
-// bands the viewer can inflate on both cores at once. Each band starts a fresh deflate block
-// after a full flush (no back-reference into the band before) and its first row is stored
-// unfiltered; the private "baND" chunk before the image data lists every band's first row and
+// Writes PNG files for the program: rows unfiltered (on these mostly flat pictures deflate finds
+// the repeats by itself; measured against "Up", the files come out smaller and inflate faster,
+// and there is no filter to undo) and the image data cut into bands the viewer can inflate on
+// both cores at once. Each band starts a fresh deflate block after a full flush (no
+// back-reference into the band before); the private "baND" chunk before the image data lists every band's first row and
 // the offset of its first byte in the zlib stream. Other decoders skip the chunk and read the
 // file as any PNG.
 
