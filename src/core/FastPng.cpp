@@ -172,8 +172,8 @@ bool unfilter(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
 }
 
 // Premultiplies the colours of rows [fromRow, toRow), so that averaging them weighs each colour
-// by its coverage: c·a/255 rounded as (c·a + 127) / 255, four pixels at a time, skipping any
-// four that are wholly opaque.
+// by its coverage: c·a/255 rounded as (c·a + 127) / 255, four pixels at a time; four wholly
+// opaque pixels stay as they are and four wholly see-through ones become zeros.
 void premultiply(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i alphaLanes = _mm_set1_epi32(int(0xFF000000u));
@@ -191,8 +191,12 @@ void premultiply(uchar* raw, const ParsedPng& png, int fromRow, int toRow) {
         int x = 0;
         for (; x + 4 <= png.info.width; x += 4, p += 16) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(v, _mm_andnot_si128(alphaLanes, _mm_set1_epi8(-1))), _mm_set1_epi8(-1))) == 0xFFFF)
+            const __m128i alphas = _mm_and_si128(v, alphaLanes);
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(alphas, alphaLanes)) == 0xFFFF) continue;  // opaque
+            if (_mm_movemask_epi8(_mm_cmpeq_epi32(alphas, zero)) == 0xFFFF) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(p), zero);  // wholly see-through
                 continue;
+            }
             const __m128i lo = scale(_mm_unpacklo_epi8(v, zero)), hi = scale(_mm_unpackhi_epi8(v, zero));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm_packus_epi16(lo, hi));
         }
@@ -320,35 +324,31 @@ uchar* rawRows(const ParsedPng& png, bool premultiplied) {
     return raw;
 }
 
-// The source pixels one target pixel covers along one axis, with their weights (summing to 1).
-struct Span {
-    int first = 0;
-    int count = 0;
-    int weights = 0;  // index of the first weight in Spans::weights
-};
+// The source pixels each target pixel covers along one axis and their weights (summing to 1),
+// every target pixel with the same number of taps: the widest span's, the others padded with
+// zero weights after their last pixel. One trip count for the whole picture keeps the inner
+// loops free of mispredicted exits.
 struct Spans {
-    std::vector<Span> spans;
-    std::vector<float> weights;
+    int taps = 0;
+    std::vector<int> first;      // first source pixel of each target pixel
+    std::vector<float> weights;  // taps weights per target pixel
 };
 
 // Box filter from `source` pixels to `target` pixels (target ≤ source): target pixel t covers
 // [t·k, (t + 1)·k) with k = source / target, partly covered pixels by their covered part.
 Spans boxSpans(int source, int target) {
     Spans out;
-    out.spans.resize(size_t(target));
+    out.first.resize(size_t(target));
     const double k = double(source) / target;
+    out.taps = int(std::ceil(k)) + 1;  // a span of k pixels touches at most ⌈k⌉ + 1 of them
+    out.weights.assign(size_t(target) * size_t(out.taps), 0.0f);
     for (int t = 0; t < target; ++t) {
         const double from = t * k, to = std::min(double(source), (t + 1) * k);
         const int first = int(std::floor(from));
         const int last = std::min(source - 1, int(std::ceil(to)) - 1);
-        Span& span = out.spans[size_t(t)];
-        span.first = first;
-        span.count = last - first + 1;
-        span.weights = int(out.weights.size());
-        for (int s = first; s <= last; ++s) {
-            const double covered = std::min(to, s + 1.0) - std::max(from, double(s));
-            out.weights.push_back(float(covered / k));
-        }
+        out.first[size_t(t)] = first;
+        float* weights = out.weights.data() + size_t(t) * size_t(out.taps);
+        for (int s = first; s <= last; ++s) weights[s - first] = float((std::min(to, s + 1.0) - std::max(from, double(s))) / k);
     }
     return out;
 }
@@ -365,6 +365,7 @@ inline void put(QRgb& d, QRgb pixel, int channels) {
         d = pixel;
         return;
     }
+    if (alpha == 0) return;  // leaves the surface as it is, as source-over would
     const uint pr = std::min(uint(qRed(pixel)), alpha), pg = std::min(uint(qGreen(pixel)), alpha),
                pb = std::min(uint(qBlue(pixel)), alpha);
     const uint keep = 255 - alpha;
@@ -396,40 +397,60 @@ __attribute__((target_clones("avx2", "default"))) void addWeightedRow(float* sum
     }
 }
 
+// One target row of a shrink from its vertical sums: each target pixel's taps summed along
+// the row (one source pixel's channels in one register: R, G, B and A or, for RGB, the next
+// pixel's red, dropped below), to whole levels and onto the surface. A tap count known when
+// compiling unrolls the inner loop for the common fits; 0 takes the picture's own.
+template <int Channels, int FixedTaps>
+void shrinkAlongRow(const Spans& columns, const float* sum, int firstX, int lastX, QRgb* line) {
+    const int taps = FixedTaps ? FixedTaps : columns.taps;
+    const float* weights = columns.weights.data() + size_t(firstX) * size_t(taps);
+    for (int tx = firstX; tx < lastX; ++tx, weights += taps) {
+        const float* s = sum + size_t(columns.first[size_t(tx)]) * Channels;
+        __m128 acc = _mm_mul_ps(_mm_loadu_ps(s), _mm_set1_ps(weights[0]));
+        for (int i = 1; i < taps; ++i)
+            acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(s + i * Channels), _mm_set1_ps(weights[i])));
+        // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
+        __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
+        levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
+        put(line[tx], QRgb(_mm_cvtsi128_si32(levels)), Channels);
+    }
+}
+
+using ShrinkAlongRow = void (*)(const Spans&, const float*, int, int, QRgb*);
+template <int Channels>
+ShrinkAlongRow shrinkAlongRowFor(int taps) {
+    switch (taps) {
+    case 2: return shrinkAlongRow<Channels, 2>;
+    case 3: return shrinkAlongRow<Channels, 3>;
+    case 4: return shrinkAlongRow<Channels, 4>;
+    case 5: return shrinkAlongRow<Channels, 5>;
+    default: return shrinkAlongRow<Channels, 0>;
+    }
+}
+
 // Target rows [fromRow, toRow): the vertical pass sums the covered source rows into one row
-// of floats (channel by channel, so it runs on whole vector registers), the horizontal pass
-// sums the covered columns of that row, and the result goes onto the surface.
+// of floats (channel by channel, so it runs on whole vector registers), then that row is
+// shrunk along its length onto the surface.
 void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
     const ParsedPng& png = *job.png;
     const int ch = png.channels;
     const size_t values = size_t(png.info.width) * size_t(ch);
-    std::vector<float> sums(values + 4);  // an RGB pixel is read as four floats
+    const Spans& rowSpans = *job.rows;
+    const ShrinkAlongRow alongRow = ch == 4 ? shrinkAlongRowFor<4>(job.columns->taps) : shrinkAlongRowFor<3>(job.columns->taps);
+    // Zero-weighted taps past the last pixel read zeros, and an RGB pixel is read as four floats.
+    std::vector<float> sums(values + size_t(job.columns->taps) * size_t(ch) + 4);
     const QRect bounds = job.surface->rect();
+    const int firstX = std::max(0, bounds.left() - job.target.left());
+    const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
     for (int ty = fromRow; ty < toRow; ++ty) {
         const int y = job.target.top() + ty;
         if (y < bounds.top() || y > bounds.bottom()) continue;
-        const Span& rowSpan = job.rows->spans[size_t(ty)];
-        float* sum = sums.data();
-        for (int i = 0; i < rowSpan.count; ++i) {
-            const float weight = job.rows->weights[size_t(rowSpan.weights + i)];
-            addWeightedRow(sum, job.raw + size_t(rowSpan.first + i) * png.rowBytes() + 1, values, weight, i == 0);
-        }
-        QRgb* line = reinterpret_cast<QRgb*>(job.surface->scanLine(y));
-        const int firstX = std::max(0, bounds.left() - job.target.left());
-        const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
-        for (int tx = firstX; tx < lastX; ++tx) {
-            // One source pixel's channels in one register: R, G, B (and A; for RGB the next
-            // pixel's red, dropped below).
-            const Span& colSpan = job.columns->spans[size_t(tx)];
-            const float* weights = job.columns->weights.data() + colSpan.weights;
-            const float* s = sum + size_t(colSpan.first) * size_t(ch);
-            __m128 acc = _mm_mul_ps(_mm_loadu_ps(s), _mm_set1_ps(weights[0]));
-            for (int i = 1; i < colSpan.count; ++i) acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(s + i * ch), _mm_set1_ps(weights[i])));
-            // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
-            __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
-            levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
-            put(line[job.target.left() + tx], QRgb(_mm_cvtsi128_si32(levels)), ch);
-        }
+        const float* rowWeights = rowSpans.weights.data() + size_t(ty) * size_t(rowSpans.taps);
+        for (int i = 0; i < rowSpans.taps && rowWeights[i] > 0; ++i)
+            addWeightedRow(sums.data(), job.raw + size_t(rowSpans.first[size_t(ty)] + i) * png.rowBytes() + 1, values,
+                           rowWeights[i], i == 0);
+        alongRow(*job.columns, sums.data(), firstX, lastX, reinterpret_cast<QRgb*>(job.surface->scanLine(y)) + job.target.left());
     }
 }
 
