@@ -54,7 +54,8 @@ bool writeFastPng(const QImage& image, const QString& path, QString* error) {
         return false;
     }
     const size_t stride = size_t(image.width()) * (alpha ? 4 : 3);
-    const int bandRows = int(std::max<size_t>(16, kBandBytes / (stride + 1)));
+    // At least two bands, so that both cores share even the small pictures.
+    const int bandRows = std::max(16, std::min(int(kBandBytes / (stride + 1)), (image.height() + 1) / 2));
 
     // Small pictures are drawn in a fraction of a millisecond, where inflating is most of the
     // time: the best compression inflates about a tenth faster and costs nothing to write for
