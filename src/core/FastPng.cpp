@@ -89,6 +89,9 @@ std::optional<ParsedPng> parse(const uchar* data, qsizetype size) {
 // size, and is never written twice by the allocator (fresh memory is what costs most). Each
 // core has its own inflater and its own copy of the band it inflates.
 struct Scratch {
+    // Bytes after the last row the enlargement may read (a pixel pair whose second pixel
+    // has weight 0).
+    static constexpr size_t kReadPast = 8;
     uchar* raw = nullptr;
     size_t capacity = 0;
     std::vector<uchar> joined;  // the image data as one stream, when a file splits it in chunks
@@ -100,11 +103,11 @@ struct Scratch {
         std::free(raw);
     }
     uchar* rows(size_t bytes) {
-        if (bytes > capacity) {
+        if (bytes + kReadPast > capacity) {
             // Left uninitialised (the inflater writes every byte), in huge pages where the
             // system gives them: the first touch of fresh memory is the expensive part.
             constexpr size_t kHugePage = size_t(2) << 20;
-            const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+            const size_t rounded = (bytes + kReadPast + kHugePage - 1) / kHugePage * kHugePage;
             std::free(raw);
             raw = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
             if (!raw) {
@@ -473,12 +476,14 @@ void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
 // before the first pixel's centre and past the last one's it takes that pixel alone.
 struct Taps {
     std::vector<int> first;
-    std::vector<int> next;  // weight of first + 1, 0 … 255
+    std::vector<int> next;           // weight of first + 1, 0 … 255
+    std::vector<quint16> pairWeights;  // 256 − next four times, then next four times, per pixel
 };
 Taps enlargeTaps(int source, int target) {
     Taps taps;
     taps.first.resize(size_t(target));
     taps.next.resize(size_t(target));
+    taps.pairWeights.resize(size_t(target) * 8);
     const qint64 step = (qint64(source) << 16) / target;
     qint64 at = 0x8000LL * source / target - 0x8000;
     for (int t = 0; t < target; ++t, at += step) {
@@ -486,6 +491,8 @@ Taps enlargeTaps(int source, int target) {
         const bool between = pixel >= 0 && pixel < source - 1;
         taps.first[size_t(t)] = int(std::clamp<qint64>(pixel, 0, source - 1));
         taps.next[size_t(t)] = between ? int((at >> 8) & 0xFF) : 0;
+        std::fill_n(taps.pairWeights.begin() + t * 8, 4, quint16(256 - taps.next[size_t(t)]));
+        std::fill_n(taps.pairWeights.begin() + t * 8 + 4, 4, quint16(taps.next[size_t(t)]));
     }
     return taps;
 }
@@ -493,27 +500,21 @@ Taps enlargeTaps(int source, int target) {
 using EnlargeJob = FitJob<Taps>;
 
 // One source row of an enlargement mixed along the row: for every target column, the two
-// source pixels around it in four 16-bit levels (R, G, B and A or, for RGB, a lane left
-// unused), truncated to whole levels.
+// source pixels around it in four 16-bit levels (R, G, B and A or, for RGB, a lane left at
+// zero), truncated to whole levels. The pair is read as one 8-byte load (past the last pixel
+// only where its weight is 0, into the scratch buffer's margin), widened, weighed and folded.
 template <int Channels>
 void enlargeAlongRow(const EnlargeJob& job, const uchar* row, int firstX, int lastX, quint16* out) {
-    const int width = job.png->info.width;
     const __m128i zero = _mm_setzero_si128();
-    const auto pixel = [row, zero](int x) {
-        const uchar* p = row + size_t(x) * Channels;
-        quint32 v;
-        if constexpr (Channels == 4)
-            std::memcpy(&v, p, 4);
-        else
-            v = quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16);
-        return _mm_unpacklo_epi8(_mm_cvtsi32_si128(int(v)), zero);
-    };
+    const int* first = job.columns->first.data();
+    const quint16* weights = job.columns->pairWeights.data();
     for (int tx = firstX; tx < lastX; ++tx) {
-        const int sx = job.columns->first[size_t(tx)], wx = job.columns->next[size_t(tx)];
-        const __m128i left = pixel(sx), right = pixel(std::min(sx + 1, width - 1));
-        const __m128i mixed = _mm_srli_epi16(
-            _mm_add_epi16(_mm_mullo_epi16(left, _mm_set1_epi16(short(256 - wx))), _mm_mullo_epi16(right, _mm_set1_epi16(short(wx)))), 8);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + size_t(tx) * 4), mixed);
+        quint64 bytes;
+        std::memcpy(&bytes, row + size_t(first[tx]) * Channels, 8);
+        if constexpr (Channels == 3) bytes = (bytes & 0xFFFFFF) | ((bytes << 8) & 0xFFFFFF00000000ULL);  // R G B 0 R G B 0
+        const __m128i pair = _mm_unpacklo_epi8(_mm_cvtsi64_si128(qint64(bytes)), zero);
+        const __m128i weighed = _mm_mullo_epi16(pair, _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + size_t(tx) * 8)));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + size_t(tx) * 4), _mm_srli_epi16(_mm_add_epi16(weighed, _mm_srli_si128(weighed, 8)), 8));
     }
 }
 
@@ -540,6 +541,7 @@ void enlargeRows(const EnlargeJob& job, int fromRow, int toRow) {
         held[slot] = sy;
         return mixed[slot].data();
     };
+    constexpr quint64 kBothOpaque = 0xFF000000FF000000ULL;
     for (int ty = fromRow; ty < toRow; ++ty) {
         const int y = job.target.top() + ty;
         if (y < bounds.top() || y > bounds.bottom()) continue;
@@ -555,8 +557,14 @@ void enlargeRows(const EnlargeJob& job, int fromRow, int toRow) {
             __m128i levels = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, keep), _mm_mullo_epi16(b, take)), 8);
             levels = _mm_shufflehi_epi16(_mm_shufflelo_epi16(levels, _MM_SHUFFLE(3, 0, 1, 2)), _MM_SHUFFLE(3, 0, 1, 2));
             const __m128i bytes = _mm_packus_epi16(levels, levels);
-            put(line[tx], QRgb(_mm_cvtsi128_si32(bytes)), ch);
-            if (tx + 1 < lastX) put(line[tx + 1], QRgb(_mm_cvtsi128_si32(_mm_srli_si128(bytes, 4))), ch);
+            const quint64 pair = quint64(_mm_cvtsi128_si64(bytes));
+            if (tx + 1 < lastX && (ch == 3 || (pair & kBothOpaque) == kBothOpaque)) {
+                const quint64 opaque = pair | kBothOpaque;
+                std::memcpy(line + tx, &opaque, 8);  // the common case: two opaque pixels at once
+                continue;
+            }
+            put(line[tx], QRgb(pair), ch);
+            if (tx + 1 < lastX) put(line[tx + 1], QRgb(pair >> 32), ch);
         }
     }
 }
