@@ -2,9 +2,10 @@
 // lying lengths, truncation); another third build a PNG from the input: header fields, raw rows
 // with their filter bytes, compressed with zlib, then damaged as the input says (a header that
 // lies about the size, a cut, a chunk length past the end), so that the inflater, the row
-// filters and the area-averaged drawing all get fuzzed data. The last third build a banded
-// PNG as the program's writer does (full flushes, a band table) and then let the table lie:
-// offsets and rows moved, a band cut short, band-opening rows with any filter byte.
+// filters, the area-averaged and the enlarged drawing all get fuzzed data. The last third
+// build a banded PNG as the program's writer does (full flushes, a band table) and then let
+// the table lie: offsets and rows moved, a band cut short, band-opening rows with any filter
+// byte.
 #include "core/FastPng.h"
 
 #include <QByteArray>
@@ -109,6 +110,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const int w = std::min(info->width, 70), h = std::min(info->height, 50);
         (void)zuv::drawFastPng(bytes, n, surface, QRect(-3, -2, w, h));  // partly outside the surface
         (void)zuv::drawFastPng(bytes, n, surface, QRect(5, 5, std::max(1, w / 3), std::max(1, h / 3)));
+        // Enlarged both ways, large enough to be shared by both cores, mostly outside.
+        if (info->width <= 140 && info->height <= 130) (void)zuv::drawFastPng(bytes, n, surface, QRect(-2, -1, 140, 130));
         if (qint64(info->width) * info->height <= 4'000'000) (void)zuv::decodeFastPng(bytes, n);
     }
     return 0;

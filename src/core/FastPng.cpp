@@ -577,16 +577,16 @@ std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size) {
     return png->info;
 }
 
-bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target) {
+FastPngDrawn drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target) {
     const std::optional<ParsedPng> png = parse(data, size);
     if (!png || surface.format() != QImage::Format_ARGB32_Premultiplied || target.width() <= 0 || target.height() <= 0)
-        return false;
+        return FastPngDrawn::Refused;
     const int width = png->info.width, height = png->info.height;
     const bool shrinks = target.width() <= width && target.height() <= height;
     const bool enlarges = target.width() >= width && target.height() >= height;
-    if (!shrinks && !enlarges) return false;
+    if (!shrinks && !enlarges) return FastPngDrawn::NotThisFit;
     uchar* raw = rawRows(*png, png->info.alpha);
-    if (!raw) return false;
+    if (!raw) return FastPngDrawn::Refused;
     // The two halves of the target rows on both cores, when there is enough to share (the
     // worker is usually awake from the bands just inflated, and costs nothing when it is not).
     const int rows = target.height(), half = rows / 2;
@@ -604,7 +604,7 @@ bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect
         const EnlargeJob job{raw, &*png, &columnTaps, &rowTaps, Raster(surface), target};
         run([&](int from, int to) { enlargeRows(job, from, to); });
     }
-    return true;
+    return FastPngDrawn::Yes;
 }
 
 QImage decodeFastPng(const uchar* data, qsizetype size) {

@@ -22,12 +22,17 @@ struct FastPngInfo {
 // What the signature and the header chunk say, when this decoder takes the file.
 std::optional<FastPngInfo> fastPngInfo(const uchar* data, qsizetype size);
 
+enum class FastPngDrawn {
+    Yes,
+    NotThisFit,  // a target larger one way and smaller the other: nothing drawn, nothing inflated
+    Refused,     // not a file this decoder takes, or damaged: nothing drawn
+};
+
 // Draws the picture into `target`, a rectangle of `surface`'s own pixels (the surface is
 // Format_ARGB32_Premultiplied), composited over what the surface holds: area-averaged when the
 // target is nowhere larger than the picture, bilinear (sampled as Qt's smooth scaling samples
-// an enlargement) when it is nowhere smaller. False, with nothing drawn, for a target larger
-// one way and smaller the other, and when the file is not one this decoder takes or is damaged.
-bool drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target);
+// an enlargement) when it is nowhere smaller.
+FastPngDrawn drawFastPng(const uchar* data, qsizetype size, QImage& surface, const QRect& target);
 
 // The picture at its own size, or a null image as above.
 QImage decodeFastPng(const uchar* data, qsizetype size);

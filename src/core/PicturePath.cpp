@@ -49,6 +49,7 @@ void DrawFitted(QImage& surface, const QRect& target, const QImage& picture, Sca
 QSize DrawPicture(QImage& surface, const QByteArray& bytes, const PictureFit& fit, Scaling scaling) {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const std::optional<FastPngInfo> info = g_fastPath ? fastPngInfo(data, bytes.size()) : std::nullopt;
+    QImage picture;
     if (info && scaling == Scaling::AreaAveraged && surface.format() == QImage::Format_ARGB32_Premultiplied) {
         // Shrinking and enlarging go from the raw rows straight into the surface; nothing
         // full-size is made.
@@ -57,11 +58,14 @@ QSize DrawPicture(QImage& surface, const QByteArray& bytes, const PictureFit& fi
         if (target.width() <= 0 || target.height() <= 0) return size;
         const qreal dpr = surface.devicePixelRatio();
         const QRect device(QPoint(qRound(target.x() * dpr), qRound(target.y() * dpr)), (QSizeF(target.size()) * dpr).toSize());
-        if (drawFastPng(data, bytes.size(), surface, device)) return size;
-        // Larger one way and smaller the other, or damaged rows: Qt's decoder has the last
-        // word, as everywhere else.
+        switch (drawFastPng(data, bytes.size(), surface, device)) {
+        case FastPngDrawn::Yes: return size;
+        case FastPngDrawn::NotThisFit: picture = DecodePicture(bytes); break;
+        case FastPngDrawn::Refused: picture = decodeWithQt(bytes); break;  // Qt's decoder has the last word
+        }
+    } else {
+        picture = DecodePicture(bytes);
     }
-    const QImage picture = DecodePicture(bytes);
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) return QSize();
     DrawFitted(surface, fit(picture.size()), picture, scaling);
     return picture.size();

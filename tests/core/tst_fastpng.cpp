@@ -193,7 +193,7 @@ private slots:
         const auto* data = reinterpret_cast<const uchar*>(png.constData());
         QImage surface(40, 40, QImage::Format_ARGB32_Premultiplied);
         surface.fill(Qt::white);
-        QVERIFY(!drawFastPng(data, png.size(), surface, QRect(0, 0, 40, 40)));
+        QCOMPARE(drawFastPng(data, png.size(), surface, QRect(0, 0, 40, 40)), FastPngDrawn::Refused);
         QVERIFY(decodeFastPng(data, png.size()).isNull());
         QCOMPARE(surface.pixel(20, 20), 0xFFFFFFFFu);
     }
@@ -233,10 +233,25 @@ private slots:
         QImage sound(view, QImage::Format_ARGB32_Premultiplied), lied(view, QImage::Format_ARGB32_Premultiplied);
         sound.fill(Qt::white);
         lied.fill(Qt::white);
-        QVERIFY(drawFastPng(reinterpret_cast<const uchar*>(good.constData()), good.size(), sound, sound.rect()));
-        QVERIFY(drawFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size(), lied, lied.rect()));
+        QCOMPARE(drawFastPng(reinterpret_cast<const uchar*>(good.constData()), good.size(), sound, sound.rect()), FastPngDrawn::Yes);
+        QCOMPARE(drawFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size(), lied, lied.rect()), FastPngDrawn::Yes);
         QCOMPARE(lied, sound);
         QCOMPARE(decodeFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size()), QImage::fromData(good));
+    }
+
+    // Wider and flatter than the picture: the fast path leaves it, untouched, to Qt's scaling.
+    void leavesAFitLargerOneWayToQt() {
+        const QByteArray png = resource("KSIMG7");
+        const QRect target(3, 2, 300, 100);
+        QImage untouched(320, 110, QImage::Format_ARGB32_Premultiplied), drawn(untouched.size(), untouched.format()),
+            expected(untouched.size(), untouched.format());
+        for (QImage* image : {&untouched, &drawn, &expected}) image->fill(Qt::white);
+        QCOMPARE(drawFastPng(reinterpret_cast<const uchar*>(png.constData()), png.size(), untouched, target), FastPngDrawn::NotThisFit);
+        QCOMPARE(untouched.pixel(150, 50), 0xFFFFFFFFu);
+        const QImage decoded = QImage::fromData(png);
+        QCOMPARE(DrawPicture(drawn, png, [&](const QSize&) { return target; }, Scaling::AreaAveraged), decoded.size());
+        QPainter(&expected).drawImage(target.topLeft(), decoded.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QCOMPARE(drawn, expected);
     }
 
     // Pictures of our own making, each row filtered as the row says: the program's own files
