@@ -338,6 +338,10 @@ struct Spans {
     int taps = 0;
     std::vector<int> first;      // first source pixel of each target pixel
     std::vector<float> weights;  // taps weights per target pixel
+    // The same weights in 1/16384, in pairs of taps for the RGBA rows: per target pixel,
+    // (taps + 1) / 2 groups of eight, w0 w1 w0 w1 w0 w1 w0 w1 (the odd tap's partner is 0).
+    int pairs = 0;
+    std::vector<qint16> pairWeights;
 };
 
 // Box filter from `source` pixels to `target` pixels (target ≤ source): target pixel t covers
@@ -349,13 +353,22 @@ Spans boxSpans(int source, int target) {
     out.taps = int(std::ceil(k)) + 1;  // a span of k pixels touches at most ⌈k⌉ + 1 of them
     out.weights.assign(size_t(target) * size_t(out.taps), 0.0f);
     for (int t = 0; t < target; ++t) {
+        // Both ends are ≥ 0, so truncating is rounding down (and cheaper than floor and ceil).
         const double from = t * k, to = std::min(double(source), (t + 1) * k);
-        const int first = int(std::floor(from));
-        const int last = std::min(source - 1, int(std::ceil(to)) - 1);
+        const int first = int(from), toWhole = int(to);
+        const int last = std::min(source - 1, to > toWhole ? toWhole : toWhole - 1);
         out.first[size_t(t)] = first;
         float* weights = out.weights.data() + size_t(t) * size_t(out.taps);
         for (int s = first; s <= last; ++s) weights[s - first] = float((std::min(to, s + 1.0) - std::max(from, double(s))) / k);
     }
+    out.pairs = (out.taps + 1) / 2;
+    out.pairWeights.assign(size_t(target) * size_t(out.pairs) * 8, 0);
+    for (size_t t = 0; t < size_t(target); ++t)
+        for (int i = 0; i < out.taps; ++i) {
+            const qint16 w = qint16(out.weights[t * size_t(out.taps) + size_t(i)] * 16384.0f + 0.5f);
+            qint16* group = out.pairWeights.data() + (t * size_t(out.pairs) + size_t(i / 2)) * 8;
+            for (int lane = i % 2; lane < 8; lane += 2) group[lane] = w;
+        }
     return out;
 }
 
@@ -402,60 +415,101 @@ struct FitJob {
 };
 using ScaleJob = FitJob<Spans>;
 
+// The vertical pass keeps its sums in 16 bits, in 1/128 of a level: a row's weight is taken in
+// 1/32768 and each sample as (sample · 256) · weight / 65536, truncated (under 1/128 of a level
+// lost per row). The weights of a target row sum to a whole row, so a sum stays ≤ 255 · 128.
+constexpr float kSumUnitsPerLevel = 128.0f;
+
 // sum = (first ? 0 : sum) + weight × row: the vertical pass's inner loop, built for AVX2
 // as well, which the processor chooses at run time where it has it.
-__attribute__((target_clones("avx2", "default"))) void addWeightedRow(float* sum, const uchar* row, size_t n, float weight,
+__attribute__((target_clones("avx2", "default"))) void addWeightedRow(quint16* sum, const uchar* row, size_t n, quint16 weight,
                                                                       bool first) {
     if (first) {
-        for (size_t v = 0; v < n; ++v) sum[v] = weight * float(row[v]);
+        for (size_t v = 0; v < n; ++v) sum[v] = quint16((quint32(quint16(row[v] << 8)) * weight) >> 16);
     } else {
-        for (size_t v = 0; v < n; ++v) sum[v] += weight * float(row[v]);
+        for (size_t v = 0; v < n; ++v) sum[v] = quint16(sum[v] + ((quint32(quint16(row[v] << 8)) * weight) >> 16));
     }
 }
 
 // One target row of a shrink from its vertical sums: each target pixel's taps summed along
-// the row (one source pixel's channels in one register: R, G, B and A or, for RGB, the next
-// pixel's red, dropped below), to whole levels and onto the surface. A tap count known when
-// compiling unrolls the inner loop for the common fits; 0 takes the picture's own.
-template <int Channels, int FixedTaps>
-void shrinkAlongRow(const Spans& columns, const float* sum, int firstX, int lastX, QRgb* line) {
-    const int taps = FixedTaps ? FixedTaps : columns.taps;
-    const float* weights = columns.weights.data() + size_t(firstX) * size_t(taps);
-    for (int tx = firstX; tx < lastX; ++tx, weights += taps) {
-        const float* s = sum + size_t(columns.first[size_t(tx)]) * Channels;
-        __m128 acc = _mm_mul_ps(_mm_loadu_ps(s), _mm_set1_ps(weights[0]));
-        for (int i = 1; i < taps; ++i)
-            acc = _mm_add_ps(acc, _mm_mul_ps(_mm_loadu_ps(s + i * Channels), _mm_set1_ps(weights[i])));
-        // To whole levels (nearest), in QRgb's order B, G, R, A, saturated to 0 … 255.
-        __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(acc), _MM_SHUFFLE(3, 0, 1, 2));
+// the row, to whole levels (nearest) and onto the surface. A tap count known when compiling
+// unrolls the inner loop for the common fits; 0 takes the picture's own.
+//
+// RGBA rows in whole numbers: two neighbouring pixels' sums interleaved channel by channel
+// (R R G G B B A A), so that one multiply-add takes two taps of all four channels; the sums in
+// 1/128 of a level times the weights in 1/16384 stay far inside 32 bits.
+template <int FixedPairs>
+void shrinkAlongRowRgba(const Spans& columns, const quint16* sum, int firstX, int lastX, QRgb* line) {
+    const int pairs = FixedPairs ? FixedPairs : columns.pairs;
+    const qint16* weights = columns.pairWeights.data() + size_t(firstX) * size_t(pairs) * 8;
+    const __m128i half = _mm_set1_epi32(1 << 20);  // a half level in 1/128 · 1/16384
+    for (int tx = firstX; tx < lastX; ++tx, weights += pairs * 8) {
+        const quint16* s = sum + size_t(columns.first[size_t(tx)]) * 4;
+        __m128i acc = half;
+        for (int j = 0; j < pairs; ++j) {
+            const __m128i two = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 8 * j));
+            const __m128i interleaved = _mm_unpacklo_epi16(two, _mm_srli_si128(two, 8));
+            acc = _mm_add_epi32(acc, _mm_madd_epi16(interleaved, _mm_loadu_si128(reinterpret_cast<const __m128i*>(weights + 8 * j))));
+        }
+        // In QRgb's order B, G, R, A, saturated to 0 … 255.
+        __m128i levels = _mm_shuffle_epi32(_mm_srai_epi32(acc, 21), _MM_SHUFFLE(3, 0, 1, 2));
         levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
-        put(line[tx], QRgb(_mm_cvtsi128_si32(levels)), Channels);
+        put(line[tx], QRgb(_mm_cvtsi128_si32(levels)), 4);
     }
 }
 
-using ShrinkAlongRow = void (*)(const Spans&, const float*, int, int, QRgb*);
-template <int Channels>
-ShrinkAlongRow shrinkAlongRowFor(int taps) {
-    switch (taps) {
-    case 2: return shrinkAlongRow<Channels, 2>;
-    case 3: return shrinkAlongRow<Channels, 3>;
-    case 4: return shrinkAlongRow<Channels, 4>;
-    case 5: return shrinkAlongRow<Channels, 5>;
-    default: return shrinkAlongRow<Channels, 0>;
+// RGB rows in floats: one pixel's sums in one register (R, G, B and the next pixel's red,
+// dropped below).
+template <int FixedTaps>
+void shrinkAlongRowRgb(const Spans& columns, const quint16* sum, int firstX, int lastX, QRgb* line) {
+    const int taps = FixedTaps ? FixedTaps : columns.taps;
+    const float* weights = columns.weights.data() + size_t(firstX) * size_t(taps);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128 toLevels = _mm_set1_ps(1.0f / kSumUnitsPerLevel);
+    const auto pixel = [zero](const quint16* p) {
+        return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), zero));
+    };
+    for (int tx = firstX; tx < lastX; ++tx, weights += taps) {
+        const quint16* s = sum + size_t(columns.first[size_t(tx)]) * 3;
+        __m128 acc = _mm_mul_ps(pixel(s), _mm_set1_ps(weights[0]));
+        for (int i = 1; i < taps; ++i) acc = _mm_add_ps(acc, _mm_mul_ps(pixel(s + i * 3), _mm_set1_ps(weights[i])));
+        __m128i levels = _mm_shuffle_epi32(_mm_cvtps_epi32(_mm_mul_ps(acc, toLevels)), _MM_SHUFFLE(3, 0, 1, 2));
+        levels = _mm_packus_epi16(_mm_packs_epi32(levels, levels), levels);
+        put(line[tx], QRgb(_mm_cvtsi128_si32(levels)), 3);
+    }
+}
+
+using ShrinkAlongRow = void (*)(const Spans&, const quint16*, int, int, QRgb*);
+ShrinkAlongRow shrinkAlongRowFor(int channels, const Spans& columns) {
+    if (channels == 4) {
+        switch (columns.pairs) {
+        case 1: return shrinkAlongRowRgba<1>;
+        case 2: return shrinkAlongRowRgba<2>;
+        case 3: return shrinkAlongRowRgba<3>;
+        default: return shrinkAlongRowRgba<0>;
+        }
+    }
+    switch (columns.taps) {
+    case 2: return shrinkAlongRowRgb<2>;
+    case 3: return shrinkAlongRowRgb<3>;
+    case 4: return shrinkAlongRowRgb<4>;
+    case 5: return shrinkAlongRowRgb<5>;
+    default: return shrinkAlongRowRgb<0>;
     }
 }
 
 // Target rows [fromRow, toRow): the vertical pass sums the covered source rows into one row
-// of floats (channel by channel, so it runs on whole vector registers), then that row is
-// shrunk along its length onto the surface.
+// (channel by channel, so it runs on whole vector registers), then that row is shrunk along
+// its length onto the surface.
 void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
     const ParsedPng& png = *job.png;
     const int ch = png.channels;
     const size_t values = size_t(png.info.width) * size_t(ch);
     const Spans& rowSpans = *job.rows;
-    const ShrinkAlongRow alongRow = ch == 4 ? shrinkAlongRowFor<4>(job.columns->taps) : shrinkAlongRowFor<3>(job.columns->taps);
-    // Zero-weighted taps past the last pixel read zeros, and an RGB pixel is read as four floats.
-    std::vector<float> sums(values + size_t(job.columns->taps) * size_t(ch) + 4);
+    const ShrinkAlongRow alongRow = shrinkAlongRowFor(ch, *job.columns);
+    // Zero-weighted taps past the last pixel read zeros (an odd tap count rounded up to pairs,
+    // an RGB pixel read as four sums).
+    std::vector<quint16> sums(values + size_t(job.columns->taps + 1) * size_t(ch) + 8);
     const QRect& bounds = job.surface.bounds;
     const int firstX = std::max(0, bounds.left() - job.target.left());
     const int lastX = std::min(job.target.width(), bounds.right() + 1 - job.target.left());
@@ -465,7 +519,7 @@ void scaleRows(const ScaleJob& job, int fromRow, int toRow) {
         const float* rowWeights = rowSpans.weights.data() + size_t(ty) * size_t(rowSpans.taps);
         for (int i = 0; i < rowSpans.taps && rowWeights[i] > 0; ++i)
             addWeightedRow(sums.data(), job.raw + size_t(rowSpans.first[size_t(ty)] + i) * png.rowBytes() + 1, values,
-                           rowWeights[i], i == 0);
+                           quint16(rowWeights[i] * 32768.0f + 0.5f), i == 0);
         alongRow(*job.columns, sums.data(), firstX, lastX, job.surface.line(y) + job.target.left());
     }
 }
