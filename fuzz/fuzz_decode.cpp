@@ -2,7 +2,9 @@
 // through LoadResToStream, the decoder and the fitted drawing of LoadResToImageEx, and
 // through a marker that loads the same name.
 #include "ResourceStore.h"
+#include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"
+#include "platform/ImageControl.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -30,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QImage surface(120, 90, QImage::Format_ARGB32_Premultiplied);
     surface.fill(Qt::white);
     form->LoadResToImageEx(surface, 1, 1, 120, 90, QStringLiteral("gs2005"), size % 2 == 0);
-    form->StartImage->resize(160, 100);
+    zuvtest::component<zuv::ImageControl>(*form, QStringLiteral("StartImage"))->resize(160, 100);
     form->PenColor = form->gdi_clWhite;
     form->ClearPicture();
     (void)form->PaintDateGKS(QDate(2006, 6, 15));
