@@ -338,8 +338,9 @@ struct Spans {
     int taps = 0;
     std::vector<int> first;      // first source pixel of each target pixel
     std::vector<float> weights;  // taps weights per target pixel
-    // The same weights in 1/16384, in pairs of taps for the RGBA rows: per target pixel,
-    // (taps + 1) / 2 groups of eight, w0 w1 w0 w1 w0 w1 w0 w1 (the odd tap's partner is 0).
+    // For the columns of an RGBA picture (addTapPairs), the same weights in 1/16384 in pairs of
+    // taps: per target pixel, (taps + 1) / 2 groups of eight, w0 w1 w0 w1 w0 w1 w0 w1 (the odd
+    // tap's partner is 0).
     int pairs = 0;
     std::vector<qint16> pairWeights;
 };
@@ -361,15 +362,20 @@ Spans boxSpans(int source, int target) {
         float* weights = out.weights.data() + size_t(t) * size_t(out.taps);
         for (int s = first; s <= last; ++s) weights[s - first] = float((std::min(to, s + 1.0) - std::max(from, double(s))) / k);
     }
-    out.pairs = (out.taps + 1) / 2;
-    out.pairWeights.assign(size_t(target) * size_t(out.pairs) * 8, 0);
-    for (size_t t = 0; t < size_t(target); ++t)
-        for (int i = 0; i < out.taps; ++i) {
-            const qint16 w = qint16(out.weights[t * size_t(out.taps) + size_t(i)] * 16384.0f + 0.5f);
-            qint16* group = out.pairWeights.data() + (t * size_t(out.pairs) + size_t(i / 2)) * 8;
+    return out;
+}
+
+// The pairs of taps the RGBA rows are summed with along the row (only the columns need them).
+void addTapPairs(Spans& spans) {
+    const size_t targets = spans.first.size();
+    spans.pairs = (spans.taps + 1) / 2;
+    spans.pairWeights.assign(targets * size_t(spans.pairs) * 8, 0);
+    for (size_t t = 0; t < targets; ++t)
+        for (int i = 0; i < spans.taps; ++i) {
+            const qint16 w = qint16(spans.weights[t * size_t(spans.taps) + size_t(i)] * 16384.0f + 0.5f);
+            qint16* group = spans.pairWeights.data() + (t * size_t(spans.pairs) + size_t(i / 2)) * 8;
             for (int lane = i % 2; lane < 8; lane += 2) group[lane] = w;
         }
-    return out;
 }
 
 // One fitted pixel onto the surface: written where the picture is opaque (an RGB picture
@@ -650,7 +656,9 @@ FastPngDrawn drawFastPng(const uchar* data, qsizetype size, QImage& surface, con
         onBothCores([&](int core) { core == 0 ? scale(0, half) : scale(half, rows); });
     };
     if (shrinks) {
-        const Spans columnSpans = boxSpans(width, target.width()), rowSpans = boxSpans(height, rows);
+        Spans columnSpans = boxSpans(width, target.width());
+        if (png->info.alpha) addTapPairs(columnSpans);
+        const Spans rowSpans = boxSpans(height, rows);
         const ScaleJob job{raw, &*png, &columnSpans, &rowSpans, Raster(surface), target};
         run([&](int from, int to) { scaleRows(job, from, to); });
     } else {
