@@ -28,9 +28,9 @@ long residentKb() {
     return fields.size() > 1 ? fields[1].toLong() * 4 : -1;
 }
 
-void enter(TFormZUV& w, int ks, int mode) {
+void enter(TFormZUV& w, CalendarSystem ks, ScreenMode mode) {
     w.CurKS = ks;
-    w.CurrentMode = screen::MainPage;
+    w.CurrentMode = ScreenMode::MainPage;
     w.SelectMode();
     w.CurrentMode = mode;
     w.SelectMode();
@@ -48,7 +48,7 @@ int runChild(bool fast) {
 
     w.resize(1920, 1080);
     QApplication::processEvents();
-    enter(w, 2, 6);  // the VRKS year sheet
+    enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);  // the VRKS year sheet
     for (int i = 0; i < 50; ++i) w.ShowDataScreen();
     QApplication::processEvents();
     const long dated = residentKb();
@@ -57,12 +57,12 @@ int runChild(bool fast) {
     // what 1,000 more changes add is growth.
     const auto changeScreens = [&w](int count) {
         for (int i = 0; i < count; ++i) {
-            w.CurKS = i % 2 ? 4 : 2;
-            w.CurrentMode = i % 3 ? screen::Description : screen::MainPage;
+            w.CurKS = i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks;
+            w.CurrentMode = i % 3 ? ScreenMode::Description : ScreenMode::MainPage;
             w.SelectMode();
             if (i % 50 == 0) QApplication::processEvents();
         }
-        enter(w, 2, 6);
+        enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);
         QApplication::processEvents();
     };
     changeScreens(6);

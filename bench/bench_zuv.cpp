@@ -59,14 +59,14 @@ long residentKb() {
 
 struct Dated {
     const char* label;
-    int ks;
-    int mode;
+    CalendarSystem ks;
+    ScreenMode mode;
     const char* sheet;  // the sheet today's date lands on, for the decode baseline
 };
 
-void enter(TFormZUV& w, int ks, int mode) {
+void enter(TFormZUV& w, CalendarSystem ks, ScreenMode mode) {
     w.CurKS = ks;
-    w.CurrentMode = 100;
+    w.CurrentMode = ScreenMode::MainPage;
     w.SelectMode();
     w.CurrentMode = mode;
     w.SelectMode();
@@ -134,10 +134,12 @@ int main(int argc, char** argv) {
     w.show();
     QApplication::processEvents();
 
-    const Dated dated[] = {{"PaintDateGKS", 1, 6, "GS2025"},
-                           {"PaintDateVRKS", 2, 6, "VR2025"},
-                           {"VRKS_DayTable", 2, 11, "VR507_DAY"},
-                           {"VRKS_CalTable", 2, 12, "VRCALTABLE"}};
+    using CS = CalendarSystem;
+    using SM = ScreenMode;
+    const Dated dated[] = {{"PaintDateGKS", CS::Gregorian, SM::DatedSheet, "GS2025"},
+                           {"PaintDateVRKS", CS::Vrks, SM::DatedSheet, "VR2025"},
+                           {"VRKS_DayTable", CS::Vrks, SM::VrksDayTable, "VR507_DAY"},
+                           {"VRKS_CalTable", CS::Vrks, SM::VrksCalendarTable, "VRCALTABLE"}};
     const double decodes[] = {decodeGs, decodeVr, decodeDay, decodeCal};
     const struct {
         const char* label;
@@ -151,8 +153,8 @@ int main(int argc, char** argv) {
             setViewSize(w, size.window);
             enter(w, dated[i].ks, dated[i].mode);
             if (size.zoom) {
-                w.CurKS = 1;  // ×3 is the Gregorian dating page's factor; then back to the dated screen
-                w.CurrentMode = 3;
+                w.CurKS = CalendarSystem::Gregorian;  // ×3 is the Gregorian dating page's factor; then back
+                w.CurrentMode = ScreenMode::Dating;
                 w.SetBigSize();
                 w.CurKS = dated[i].ks;
                 w.CurrentMode = dated[i].mode;
@@ -184,14 +186,14 @@ int main(int argc, char** argv) {
                 setFastPngPath(fast);
                 std::vector<double> times;
                 for (int i = 0; i < 5; ++i) {
-                    w.CurKS = row.ks == kAnySystem ? ks::None : row.ks;
-                    w.CurrentMode = row.mode == screen::MainPage ? screen::ProgramMain : screen::MainPage;
+                    w.CurKS = row.system.value_or(CalendarSystem::None);
+                    w.CurrentMode = row.mode == ScreenMode::MainPage ? ScreenMode::ProgramMain : ScreenMode::MainPage;
                     w.SelectMode();
                     QApplication::processEvents();
                     QElapsedTimer timer;
                     timer.start();
                     w.CurrentMode = row.mode;
-                    w.PatentMode = row.patent == kAnyPatent ? patent::Menu : row.patent;
+                    w.PatentMode = row.page.value_or(ControlPage::Menu);
                     w.SelectMode();
                     w.repaint();
                     times.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -201,7 +203,7 @@ int main(int argc, char** argv) {
             };
             const double fast = into(true);
             const double qt = into(false);
-            std::printf("  row %c (%d, %3d) %-16s %7.2f ms / %7.2f ms (%.1fx)\n", row.id, std::max(row.ks, 0), row.mode,
+            std::printf("  row %c (%d, %3d) %-16s %7.2f ms / %7.2f ms (%.1fx)\n", row.id, int(row.system.value_or(CalendarSystem::None)), int(row.mode),
                         row.sheet ? row.sheet : (row.marker != Marker::None ? "dated sheet" : "-"), fast, qt, qt / std::max(fast, 1e-3));
             slowestHere = std::max(slowestHere, fast);
         }
@@ -228,7 +230,7 @@ int main(int argc, char** argv) {
         const ResourceBytes bytes = ResourceStore::embedded().find(StoreKind::RawData, QLatin1String(f.name));
         const QByteArray data = QByteArray::fromRawData(bytes.data, int(bytes.size));
         QImage surface(f.box, QImage::Format_ARGB32_Premultiplied);
-        const auto fit = [&](const QSize& p) { return fitPictureRect(0, 0, f.box.width(), f.box.height(), p.width(), p.height(), true); };
+        const auto fit = [&](const QSize& p) { return fitPictureRect(0, 0, f.box.width(), f.box.height(), p.width(), p.height(), Fit::KeepProportions); };
         const double fast = medianMs(21, [&] {
             surface.fill(Qt::white);
             DrawPicture(surface, data, fit, Scaling::AreaAveraged);
@@ -261,8 +263,8 @@ int main(int argc, char** argv) {
     // Memory over many screen changes through the heaviest pictures.
     const long beforeChanges = residentKb();
     for (int i = 0; i < 1000; ++i) {
-        w.CurKS = i % 2 ? 4 : 2;
-        w.CurrentMode = i % 3 ? screen::Description : screen::MainPage;
+        w.CurKS = i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks;
+        w.CurrentMode = i % 3 ? ScreenMode::Description : ScreenMode::MainPage;
         w.SelectMode();
         if (i % 50 == 0) QApplication::processEvents();
     }
@@ -271,7 +273,7 @@ int main(int argc, char** argv) {
 
     // Memory on a dated screen at 1920 x 1080, over many ticks.
     setViewSize(w, QSize(1920, 1080));
-    enter(w, 2, 6);
+    enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);
     for (int i = 0; i < 50; ++i) w.ShowDataScreen();
     const long before = residentKb();
     for (int i = 0; i < memoryTicks; ++i) {

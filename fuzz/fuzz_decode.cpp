@@ -3,6 +3,7 @@
 // through a marker that loads the same name.
 #include "ResourceStore.h"
 #include "TestSupport.h"
+#include "core/PictureFit.h"
 #include "mainwindow/ZUVunit.h"
 #include "platform/ImageControl.h"
 #include "platform/MessageBox.h"
@@ -31,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store->put(zuv::StoreKind::RawData, QStringLiteral("GS2005"), bytes);
     QImage surface(120, 90, QImage::Format_ARGB32_Premultiplied);
     surface.fill(Qt::white);
-    form->LoadResToImageEx(surface, 1, 1, 120, 90, QStringLiteral("gs2005"), size % 2 == 0);
+    form->LoadResToImageEx(surface, 1, 1, 120, 90, QStringLiteral("gs2005"), size % 2 == 0 ? zuv::Fit::KeepProportions : zuv::Fit::Stretch);
     zuvtest::component<zuv::ImageControl>(*form, QStringLiteral("StartImage"))->resize(160, 100);
     form->PenColor = form->gdi_clWhite;
     form->ClearPicture();

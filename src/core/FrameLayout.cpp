@@ -6,11 +6,9 @@ namespace zuv {
 
 int captionPointSize(int height) { return height / 45; }
 
-int offSetLeftFor(bool maximized, int currentMode, bool rightImageVisible) {
-    if (!maximized) return rightImageVisible ? 10 : 0;
-    if (currentMode == 7 || currentMode == 17) return 10;
-    if (currentMode == 100) return rightImageVisible ? 10 : 0;
-    return 0;
+int offSetLeftFor(bool maximized, Inset inset, bool rightImageVisible) {
+    if (!maximized || inset == Inset::BesideStrip) return rightImageVisible ? 10 : 0;
+    return inset == Inset::Always ? 10 : 0;
 }
 
 FrameGeometry computeFrame(const FrameInput& in) {
@@ -22,7 +20,7 @@ FrameGeometry computeFrame(const FrameInput& in) {
     g.widthShape = WS;
     g.heightShape = HS;
     g.offsetTop = 0;
-    g.offSetLeft = offSetLeftFor(in.maximized, in.currentMode, in.rightImageVisible);
+    g.offSetLeft = offSetLeftFor(in.maximized, in.inset, in.rightImageVisible);
     const int OL = g.offSetLeft;
     const int OT = g.offsetTop;
 

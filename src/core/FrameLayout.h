@@ -4,6 +4,7 @@
 // content panel (KSAdvPanel) unless said otherwise.
 
 #include "core/BandedFrameLayout.h"
+#include "core/ScreenTable.h"
 
 #include <QRect>
 #include <QSize>
@@ -14,7 +15,7 @@ struct FrameInput {
     int width = 0;   // W: the content panel
     int height = 0;  // H
     bool maximized = false;
-    int currentMode = 0;
+    Inset inset = Inset::Flush;  // the screen's rule for the maximised window
     bool rightImageVisible = true;
     QSize ksLabelSize;    // the captions, measured after their font is set
     QSize modeLabelSize;
@@ -35,8 +36,9 @@ struct FrameGeometry : FrameBands, FramePieces {
 // Caption font size in points for a content panel of height H.
 int captionPointSize(int height);
 
-// The inset of the bands from the panel's sides: 0 or 10.
-int offSetLeftFor(bool maximized, int currentMode, bool rightImageVisible);
+// The inset of the bands from the panel's sides: 0 or 10. The normal window leaves room
+// beside the right strip whenever it shows; the maximised one as the screen's rule says.
+int offSetLeftFor(bool maximized, Inset inset, bool rightImageVisible);
 
 FrameGeometry computeFrame(const FrameInput& in);
 

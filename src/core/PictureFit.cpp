@@ -5,8 +5,8 @@
 
 namespace zuv {
 
-QRect fitPictureRect(int left, int top, int width, int height, int cx, int cy, bool proportional) {
-    if (!proportional || cx <= 0 || cy <= 0) return QRect(left, top, width, height);
+QRect fitPictureRect(int left, int top, int width, int height, int cx, int cy, Fit fit) {
+    if (fit == Fit::Stretch || cx <= 0 || cy <= 0) return QRect(left, top, width, height);
     double k = double(width) / cx;
     const double k1 = double(height) / cy;
     if (k1 < k) k = k1;  // the smaller factor wins; equal factors keep the width's
@@ -34,6 +34,10 @@ SheetPlacement placeSheet(int viewWidth, int viewHeight, int sheetWidth, int she
     p.posX = viewWidth / 2 - int(std::trunc(p.drawnWidth / 2));
     p.posY = viewHeight / 2 - int(std::trunc(p.drawnHeight / 2));
     return p;
+}
+
+QRect drawnSheetRect(const SheetPlacement& p) {
+    return QRect(p.posX, p.posY, int(p.drawnWidth + 1e-9), int(p.drawnHeight + 1e-9));
 }
 
 QRect proportionalPageRect(const QSize& view, const QSize& image) {

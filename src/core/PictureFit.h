@@ -8,10 +8,13 @@
 
 namespace zuv {
 
+// How a loader puts a picture into its box.
+enum class Fit { Stretch, KeepProportions };
+
 // The loaders (LoadResToImageEx): a picture of cx × cy pixels stretched into (left, top,
 // width, height), or, proportionally, scaled by the smaller factor (enlarged when small),
 // extents cut to whole pixels and centred, with left and top unused.
-QRect fitPictureRect(int left, int top, int width, int height, int cx, int cy, bool proportional);
+QRect fitPictureRect(int left, int top, int width, int height, int cx, int cy, Fit fit);
 
 // The markers' sheet: where a fitted sheet lies in the view, in real-valued view pixels.
 struct SheetPlacement {
@@ -28,6 +31,10 @@ struct SheetPlacement {
 // sheet × (view / sheet) can come out one ulp short in floating point, which would shift the
 // sheet by a pixel and leave a white line at its edge.
 SheetPlacement placeSheet(int viewWidth, int viewHeight, int sheetWidth, int sheetHeight);
+
+// The whole pixels the placed sheet is drawn into: its extents cut to whole pixels, with a
+// hair's allowance so that an exact product does not truncate one pixel short.
+QRect drawnSheetRect(const SheetPlacement& placement);
 
 // The table window's pages. Proportional: full width or full height, whichever the ratios
 // allow, centred along the other side (the extent cut to whole pixels, an offset below 1

@@ -2,6 +2,8 @@
 
 #include "ScreenTable.h"
 
+#include <algorithm>
+
 namespace zuv {
 
 namespace {
@@ -29,48 +31,77 @@ DateRange markerRange(Marker marker) {
 }
 
 const std::vector<ScreenRow>& screenRows() {
-    using namespace screen;
+    using M = ScreenMode;
     using S = RowSetup;
-    using M = Marker;
-    const int any = kAnySystem, anyP = kAnyPatent;
+    constexpr CalendarSystem gks = CalendarSystem::Gregorian, vrks = CalendarSystem::Vrks, zuv = CalendarSystem::Zuv;
+    // The program's own screens offer neither the systems nor a section; the control section
+    // has no section and no announcement; the ZUV system has no section of its own.
+    constexpr CornerMenus programMenus{false, true, false, true};
+    constexpr CornerMenus controlMenus{true, true, false, false};
+    constexpr CornerMenus zuvMenus{true, true, false, true};
     static const std::vector<ScreenRow> rows = {
-        {'A', MainPage, any, anyP, S::FitTheSheet, false, nullptr, nullptr, false, false, nullptr, M::None, false, nullptr},
-        {'B', ProgramMain, any, anyP, S::Grid, false, "КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ", "ГЛАВНОЕ   ОКНО   ПРОГРАММЫ", false, true, nullptr, M::None, false, "KSimg0"},
-        {'C', Control, any, anyP, S::ControlMenu, false, "МЕНЮ  РАЗДЕЛА  КОНТРОЛЬ", kControlWindow, false, true, nullptr, M::None, false, "KSimg0"},
-        {'D', Control, any, patent::Page, S::PatentPage, false, "ПАТЕНТ", kControlWindow, false, false, "Patent", M::None, false, "KSimg0"},
-        {'E', MainPage, ks::Zuv, anyP, S::ClearFirst, false, kZuv, kMainPage, true, false, "MainZUV", M::None, false, "KSimg1"},
-        {'F', MainPage, ks::Gregorian, anyP, S::ClearFirst, false, kGks, kMainPage, true, false, "MainGKS", M::None, false, "KSimg2"},
-        {'G', MainPage, ks::Vrks, anyP, S::ClearFirst, false, kVrks, kMainPage, true, false, "MainVRKS", M::None, false, "KSimg3"},
-        {'H', JulianLilian, ks::Gregorian, anyP, S::None, true, kGks, "ФОРМАТ   СИСТЕМЫ   ЮЛИАНО-ЛИЛИАНСКИЙ", false, false, "GKS_SPD_YULI", M::None, false, "KSimg2"},
-        {'I', GregorianStandard, ks::Gregorian, anyP, S::None, true, kGks, kDateStandard, false, false, "GKS_SPD2", M::None, false, "KSimg2"},
-        {'J', Chronology, ks::Gregorian, anyP, S::None, true, kGks, kChronology, false, false, "GRKS_HKS", M::None, false, "KSimg2"},
-        {'K', Dating, ks::Gregorian, anyP, S::None, true, kGks, kDating, false, false, "GRKS_DKS", M::None, false, "KSimg2"},
-        {'L', DatedSheet, ks::Gregorian, anyP, S::None, true, kGks, kPastPresentFuture, false, false, nullptr, M::GregorianSheets, true, "KSimg2"},
-        {'M', DateStandard, ks::Vrks, anyP, S::None, true, kVrks, kDateStandard, false, false, "VRKS_SPD", M::None, false, "KSimg3"},
-        {'N', YugaStandard, ks::Vrks, anyP, S::None, true, kVrks, kDateStandard, false, false, "VRKS_SPD_YUG", M::None, false, "KSimg3"},
-        {'O', Dating, ks::Vrks, anyP, S::None, true, kVrks, kDating, false, false, "VRKS_DKS", M::None, false, "KSimg3"},
-        {'P', Astronomical, ks::Vrks, anyP, S::None, true, kVrks, "АСТРОНОМИЧЕСКИЙ   ФОРМАТ   СИСТЕМЫ", false, false, "VRKS_TFS_ASTRO", M::None, false, "KSimg3"},
-        {'Q', Paschal, ks::Vrks, anyP, S::None, true, kVrks, "ПАСХАЛЬНЫЙ   ФОРМАТ   СИСТЕМЫ", false, false, "VRKS_TFS_PAS", M::None, false, "KSimg3"},
-        {'R', DatedSheet, ks::Vrks, anyP, S::None, true, kVrks, kPastPresentFuture, false, false, nullptr, M::VrksYearSheets, false, "KSimg3"},
-        {'S', VrksCalendarTable, ks::Vrks, anyP, S::None, true, kVrks, kPastPresentFuture, false, false, nullptr, M::VrksCalendarTable, false, "KSimg3"},
-        {'T', VrksDayTable, ks::Vrks, anyP, S::None, true, kVrks, kPastPresentFuture, false, false, nullptr, M::VrksDayTable, false, "KSimg3"},
-        {'U', Chronology, ks::Vrks, anyP, S::None, true, kVrks, kChronology, false, false, "VRKS_HKS", M::None, false, "KSimg3"},
-        {'V', Description, ks::Zuv, anyP, S::None, false, kZuv, kShortDescription, false, false, "ANONS_ZUV", M::None, false, "KSimg1"},
-        {'W', Description, ks::Gregorian, anyP, S::None, false, kGks, kShortDescription, false, false, "ANONS_GRKS", M::None, false, "KSimg2"},
-        {'X', Description, ks::Vrks, anyP, S::None, false, kVrks, kShortDescription, false, false, "ANONS_VRKS", M::None, false, "KSimg3"},
-        {'Y', Interface, any, anyP, S::ContentPanel, false, "ИНТЕРФЕЙС   КОМПЬЮТЕРНОЙ   ПРОГРАММЫ", kShortDescription, false, false, "ANONS_GOP", M::None, false, "KSimg0"},
+        row('A', M::MainPage).first(S::FitTheSheet).insetBy(Inset::BesideStrip),
+        row('B', M::ProgramMain).first(S::Grid).titles("КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ", "ГЛАВНОЕ   ОКНО   ПРОГРАММЫ")
+            .loadsTheGrid().corners("KSimg0").insetBy(Inset::Always).opensMenus(programMenus),
+        row('C', M::Control).first(S::ControlMenu).titles("МЕНЮ  РАЗДЕЛА  КОНТРОЛЬ", kControlWindow)
+            .loadsTheGrid().corners("KSimg0").insetBy(Inset::Always).opensMenus(controlMenus),
+        row('D', M::Control).onPage(ControlPage::Patent).first(S::PatentPage).titles("ПАТЕНТ", kControlWindow)
+            .shows("Patent").corners("KSimg0").insetBy(Inset::Always).opensMenus(controlMenus),
+        row('E', M::MainPage).of(zuv).first(S::ClearFirst).titles(kZuv, kMainPage).lowerTitleSetFirst()
+            .shows("MainZUV").corners("KSimg1").opensMenus(zuvMenus),
+        row('F', M::MainPage).of(gks).first(S::ClearFirst).titles(kGks, kMainPage).lowerTitleSetFirst()
+            .shows("MainGKS").corners("KSimg2"),
+        row('G', M::MainPage).of(vrks).first(S::ClearFirst).titles(kVrks, kMainPage).lowerTitleSetFirst()
+            .shows("MainVRKS").corners("KSimg3"),
+        row('H', M::JulianLilian).of(gks).hidesSide().titles(kGks, "ФОРМАТ   СИСТЕМЫ   ЮЛИАНО-ЛИЛИАНСКИЙ")
+            .shows("GKS_SPD_YULI").corners("KSimg2"),
+        row('I', M::GregorianStandard).of(gks).hidesSide().titles(kGks, kDateStandard).shows("GKS_SPD2").corners("KSimg2"),
+        row('J', M::Chronology).of(gks).hidesSide().titles(kGks, kChronology).shows("GRKS_HKS").corners("KSimg2"),
+        // The Gregorian dating page is a tall sheet: enlarged three times, elsewhere twice.
+        row('K', M::Dating).of(gks).hidesSide().titles(kGks, kDating).shows("GRKS_DKS").corners("KSimg2").zoomedBy(3),
+        row('L', M::DatedSheet).of(gks).hidesSide().titles(kGks, kPastPresentFuture).marks(Marker::GregorianSheets)
+            .cornersOnceMarked().corners("KSimg2"),
+        row('M', M::DateStandard).of(vrks).hidesSide().titles(kVrks, kDateStandard).shows("VRKS_SPD").corners("KSimg3"),
+        row('N', M::YugaStandard).of(vrks).hidesSide().titles(kVrks, kDateStandard).shows("VRKS_SPD_YUG").corners("KSimg3"),
+        row('O', M::Dating).of(vrks).hidesSide().titles(kVrks, kDating).shows("VRKS_DKS").corners("KSimg3"),
+        row('P', M::Astronomical).of(vrks).hidesSide().titles(kVrks, "АСТРОНОМИЧЕСКИЙ   ФОРМАТ   СИСТЕМЫ")
+            .shows("VRKS_TFS_ASTRO").corners("KSimg3"),
+        row('Q', M::Paschal).of(vrks).hidesSide().titles(kVrks, "ПАСХАЛЬНЫЙ   ФОРМАТ   СИСТЕМЫ")
+            .shows("VRKS_TFS_PAS").corners("KSimg3"),
+        row('R', M::DatedSheet).of(vrks).hidesSide().titles(kVrks, kPastPresentFuture).marks(Marker::VrksYearSheets)
+            .corners("KSimg3"),
+        row('S', M::VrksCalendarTable).of(vrks).hidesSide().titles(kVrks, kPastPresentFuture)
+            .marks(Marker::VrksCalendarTable).corners("KSimg3"),
+        row('T', M::VrksDayTable).of(vrks).hidesSide().titles(kVrks, kPastPresentFuture).marks(Marker::VrksDayTable)
+            .corners("KSimg3"),
+        row('U', M::Chronology).of(vrks).hidesSide().titles(kVrks, kChronology).shows("VRKS_HKS").corners("KSimg3"),
+        row('V', M::Description).of(zuv).titles(kZuv, kShortDescription).shows("ANONS_ZUV").corners("KSimg1")
+            .opensMenus(zuvMenus),
+        row('W', M::Description).of(gks).titles(kGks, kShortDescription).shows("ANONS_GRKS").corners("KSimg2"),
+        row('X', M::Description).of(vrks).titles(kVrks, kShortDescription).shows("ANONS_VRKS").corners("KSimg3"),
+        row('Y', M::Interface).first(S::ContentPanel).titles("ИНТЕРФЕЙС   КОМПЬЮТЕРНОЙ   ПРОГРАММЫ", kShortDescription)
+            .shows("ANONS_GOP").corners("KSimg0").opensMenus(programMenus),
     };
     return rows;
 }
 
-bool rowApplies(const ScreenRow& row, int ks, int mode, int patent) {
-    return row.mode == mode && (row.ks == kAnySystem || row.ks == ks) && (row.patent == kAnyPatent || row.patent == patent);
+bool rowApplies(const ScreenRow& row, const Screen& screen) {
+    return row.mode == screen.mode && (!row.system || *row.system == screen.system) && (!row.page || *row.page == screen.page);
 }
 
-Marker markerOf(int ks, int mode) {
-    for (const ScreenRow& row : screenRows())
-        if (row.marker != Marker::None && row.mode == mode && row.ks == ks) return row.marker;
-    return Marker::None;
+ScreenRules rulesOf(const Screen& screen) {
+    ScreenRules rules;
+    for (const ScreenRow& row : screenRows()) {
+        if (!rowApplies(row, screen)) continue;
+        rules.inset = std::max(rules.inset, row.inset);
+        rules.zoom = std::max(rules.zoom, row.zoom);
+        rules.menus.systems &= row.menus.systems;
+        rules.menus.window &= row.menus.window;
+        rules.menus.section &= row.menus.section;
+        rules.menus.announce &= row.menus.announce;
+        if (row.marker != Marker::None) rules.marker = row.marker;
+    }
+    return rules;
 }
 
 }  // namespace zuv

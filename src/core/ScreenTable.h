@@ -1,44 +1,17 @@
 #pragma once
-// The screens of the main window: the codes of the calendar systems and of the screens, the
-// date ranges of the four markers, and the table of rows that SelectMode applies. Every title,
-// sheet, corner picture and picker range of a screen is written here once.
+// The screens of the main window: the table of rows that SelectMode applies, each row a list
+// of named settings, and the rules of a screen that follow from the rows it runs (the frame's
+// inset, the zoom factor, which corner pictures open their menus, the marker and with it the
+// picker's limits and whether the screen can be dated). A new screen is one row here plus the
+// command that leads to it.
+
+#include "core/Screen.h"
 
 #include <QDate>
+#include <optional>
 #include <vector>
 
 namespace zuv {
-
-// CurKS: the calendar system.
-namespace ks {
-enum : int { None = 0, Gregorian = 1, Vrks = 2, Zuv = 4 };
-}
-
-// CurrentMode: the screen within the system.
-namespace screen {
-enum : int {
-    DateStandard = 1,         // VRKS annual format
-    Chronology = 2,
-    Dating = 3,
-    Description = 5,          // short description of a system
-    DatedSheet = 6,           // Gregorian four-year sheets, VRKS year sheets
-    ProgramMain = 7,          // the grid of the 25 systems
-    Interface = 8,            // description of the program's interface
-    Astronomical = 9,
-    Paschal = 10,
-    VrksDayTable = 11,
-    VrksCalendarTable = 12,
-    YugaStandard = 14,        // VRKS yug format
-    GregorianStandard = 15,
-    JulianLilian = 16,
-    Control = 17,
-    MainPage = 100,           // the main page of a system
-};
-}
-
-// PatentMode on the control screen.
-namespace patent {
-enum : int { Menu = 0, Page = 18 };
-}
 
 // The marker that draws a dated screen.
 enum class Marker { None, GregorianSheets, VrksYearSheets, VrksDayTable, VrksCalendarTable };
@@ -61,31 +34,81 @@ enum class RowSetup {
     ContentPanel,    // the grid hidden, the content panel shown
 };
 
-struct ScreenRow {
-    char id;                 // the row's letter in the window's design, 'A' … 'Y'
-    int mode;                // CurrentMode
-    int ks;                  // CurKS, or kAnySystem
-    int patent;              // PatentMode, or kAnyPatent
-    RowSetup setup;
-    bool sideHidden;         // the section menu and the right strip are hidden
-    const char* upper;       // CurrentKSLabel; nullptr: unchanged
-    const char* lower;       // CurrentModeLabel
-    bool lowerFirst;         // the lower title is set before the upper one
-    bool loadsGrid;          // the grid and side pictures are loaded after the layout
-    const char* sheet;       // the picture on the sheet view; nullptr: none
-    Marker marker;           // the marker of a dated screen
-    bool cornersAfterMark;   // the corner pictures only once the marker drew
-    const char* corner;      // the emblem of the four corner pictures; nullptr: unchanged
+// How far the bands stand in from the content panel's sides on the maximised window (the
+// normal window always leaves room beside the right strip when it shows).
+enum class Inset {
+    Flush,        // 0
+    BesideStrip,  // 10 while the right strip shows, else 0
+    Always,       // 10
 };
 
-constexpr int kAnySystem = -1;
-constexpr int kAnyPatent = -1;
+// Which corner pictures open their menu on a click.
+struct CornerMenus {
+    bool systems = true;   // MnuImage1, the calendar systems
+    bool window = true;    // MnuImage2, the window commands
+    bool section = true;   // MnuImage3, the system's section
+    bool announce = true;  // MnuImage4, the announcement
+};
+
+struct ScreenRow {
+    char id = 0;                            // the row's letter in the window's design, 'A' … 'Y'
+    ScreenMode mode = ScreenMode::ProgramMain;
+    std::optional<CalendarSystem> system;   // empty: any system
+    std::optional<ControlPage> page;        // empty: any control page
+    RowSetup setup = RowSetup::None;
+    bool sideHidden = false;                // the section menu and the right strip are hidden
+    const char* upperTitle = nullptr;       // CurrentKSLabel; both titles null: titles unchanged
+    const char* lowerTitle = nullptr;       // CurrentModeLabel
+    bool lowerTitleFirst = false;           // the lower title is set before the upper one
+    bool loadsGrid = false;                 // the grid and side pictures are loaded after the layout
+    const char* sheet = nullptr;            // the picture on the sheet view; null: none
+    Marker marker = Marker::None;           // the marker of a dated screen
+    bool cornersAfterMark = false;          // the corner pictures only once the marker drew
+    const char* emblem = nullptr;           // the emblem of the four corner pictures; null: unchanged
+    Inset inset = Inset::Flush;
+    int zoom = 2;                           // "увеличить" enlarges the view this many times
+    CornerMenus menus;
+
+    // Named settings, so that a row reads as what it does.
+    constexpr ScreenRow of(CalendarSystem s) const { ScreenRow r = *this; r.system = s; return r; }
+    constexpr ScreenRow onPage(ControlPage p) const { ScreenRow r = *this; r.page = p; return r; }
+    constexpr ScreenRow first(RowSetup s) const { ScreenRow r = *this; r.setup = s; return r; }
+    constexpr ScreenRow hidesSide() const { ScreenRow r = *this; r.sideHidden = true; return r; }
+    constexpr ScreenRow titles(const char* upper, const char* lower) const {
+        ScreenRow r = *this; r.upperTitle = upper; r.lowerTitle = lower; return r;
+    }
+    constexpr ScreenRow lowerTitleSetFirst() const { ScreenRow r = *this; r.lowerTitleFirst = true; return r; }
+    constexpr ScreenRow loadsTheGrid() const { ScreenRow r = *this; r.loadsGrid = true; return r; }
+    constexpr ScreenRow shows(const char* name) const { ScreenRow r = *this; r.sheet = name; return r; }
+    constexpr ScreenRow marks(Marker m) const { ScreenRow r = *this; r.marker = m; return r; }
+    constexpr ScreenRow cornersOnceMarked() const { ScreenRow r = *this; r.cornersAfterMark = true; return r; }
+    constexpr ScreenRow corners(const char* name) const { ScreenRow r = *this; r.emblem = name; return r; }
+    constexpr ScreenRow insetBy(Inset i) const { ScreenRow r = *this; r.inset = i; return r; }
+    constexpr ScreenRow zoomedBy(int z) const { ScreenRow r = *this; r.zoom = z; return r; }
+    constexpr ScreenRow opensMenus(CornerMenus m) const { ScreenRow r = *this; r.menus = m; return r; }
+};
+
+constexpr ScreenRow row(char id, ScreenMode mode) {
+    ScreenRow r;
+    r.id = id;
+    r.mode = mode;
+    return r;
+}
 
 // All rows in the order SelectMode tests them; every row whose condition holds runs.
 const std::vector<ScreenRow>& screenRows();
-bool rowApplies(const ScreenRow& row, int ks, int mode, int patent);
+bool rowApplies(const ScreenRow& row, const Screen& screen);
 
-// The marker of a dated screen, Marker::None elsewhere.
-Marker markerOf(int ks, int mode);
+// A screen's rules, gathered from every row it runs: the largest inset and zoom, a corner's
+// menu only where no row closes it, the marker of its dated row. A screen no row matches has
+// the defaults.
+struct ScreenRules {
+    Inset inset = Inset::Flush;
+    int zoom = 2;
+    CornerMenus menus;
+    Marker marker = Marker::None;
+    bool canBeDated() const { return marker != Marker::None; }
+};
+ScreenRules rulesOf(const Screen& screen);
 
 }  // namespace zuv

@@ -132,17 +132,17 @@ void TKStblForm::N2Click() {
 void TKStblForm::N3Click() { close(); }
 
 void TKStblForm::N29Click() {
-    CurrentMode = 1;
+    CurrentMode = KStblMode::DateStandard;
     SelectMode();
 }
 
 void TKStblForm::N30Click() {
-    CurrentMode = 3;
+    CurrentMode = KStblMode::DatingSheet;
     SelectMode();
 }
 
 void TKStblForm::N31Click() {
-    CurrentMode = 2;
+    CurrentMode = KStblMode::Blank;
     SelectMode();
 }
 

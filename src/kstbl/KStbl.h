@@ -12,11 +12,13 @@
 #include <QWidget>
 #include <memory>
 
+#include "kstbl/KStblPages.h"
 #include "platform/BandedFrame.h"
 
 namespace zuv {
 
 class ResourceStore;
+enum class Fit;
 
 class TKStblForm : public QWidget, private BandedFrame {
     Q_OBJECT
@@ -37,7 +39,7 @@ private:
 
 public:
     // ---- State ----
-    int CurrentMode = 0;  // 0 overview table, 1 date-representation standard, 2 none, 3 dating sheet
+    KStblMode CurrentMode = KStblMode::Overview;
     int WidthShape = 0;
     int HeightShape = 0;
     QImage MainImg;  // the page picture last decoded; replaced by the next page
@@ -48,7 +50,7 @@ public:
 
     // ---- Pages ----
     void SelectMode();
-    void LoadStartImage(const QString& ResName, bool Pr);
+    void LoadStartImage(const QString& ResName, Fit fit);
     // A stream over the window's own copy of a raw-data resource; null when the resource is
     // missing or empty. Says nothing to the user.
     std::unique_ptr<QBuffer> LoadResToStream(const QString& ResName);

@@ -29,7 +29,7 @@ void TKStblForm::PaintShape() {
 
 void TKStblForm::SelectMode() {
     if (const KStblPage* page = kstblPageFor(CurrentMode)) {
-        LoadStartImage(page->resource, page->proportional);
+        LoadStartImage(page->resource, page->fit);
         CurrentModeLabel->SetText(page->caption);
     }
     SetPos();
@@ -37,7 +37,7 @@ void TKStblForm::SelectMode() {
 
 std::unique_ptr<QBuffer> TKStblForm::LoadResToStream(const QString& ResName) { return Store().openRawStream(ResName); }
 
-void TKStblForm::LoadStartImage(const QString& ResName, bool Pr) {
+void TKStblForm::LoadStartImage(const QString& ResName, Fit fit) {
     StartImage->Discard();
 
     // The new page replaces the previous one; a missing or damaged resource leaves it empty.
@@ -48,7 +48,7 @@ void TKStblForm::LoadStartImage(const QString& ResName, bool Pr) {
     QImage& canvas = StartImage->Canvas();  // white, of the page view's size
     if (!MainImg.isNull()) {
         const QSize view = StartImage->size();
-        const QRect target = Pr ? proportionalPageRect(view, MainImg.size()) : stretchedPageRect(view);
+        const QRect target = fit == Fit::KeepProportions ? proportionalPageRect(view, MainImg.size()) : stretchedPageRect(view);
         DrawFitted(canvas, target, MainImg, Scaling::Bilinear);
     }
     StartImage->Repaint();

@@ -2,17 +2,18 @@
 
 namespace zuv {
 
-const KStblPage* kstblPageFor(int mode) {
-    static const KStblPage overview{QStringLiteral("MAINTABLE"), true, QStringLiteral("ПРОШЛОЕ НАСТОЯЩЕЕ БУДУЩЕЕ")};
+const KStblPage* kstblPageFor(KStblMode mode) {
+    static const KStblPage overview{QStringLiteral("MAINTABLE"), Fit::KeepProportions, QStringLiteral("ПРОШЛОЕ НАСТОЯЩЕЕ БУДУЩЕЕ")};
     // Not among the built-in pictures: the page comes up blank under its caption.
-    static const KStblPage standard{QStringLiteral("GRKSPRDAT"), false, QStringLiteral("СТАНДАРТ ПРЕДСТАВЛЕНИЯ ДАТ")};
-    static const KStblPage dating{QStringLiteral("gs2001"), false, QStringLiteral("ДАТИРОВКА КАЛЕНДАРНОЙ СИСТЕМЫ")};
+    static const KStblPage standard{QStringLiteral("GRKSPRDAT"), Fit::Stretch, QStringLiteral("СТАНДАРТ ПРЕДСТАВЛЕНИЯ ДАТ")};
+    static const KStblPage dating{QStringLiteral("gs2001"), Fit::Stretch, QStringLiteral("ДАТИРОВКА КАЛЕНДАРНОЙ СИСТЕМЫ")};
     switch (mode) {
-    case 0: return &overview;
-    case 1: return &standard;
-    case 3: return &dating;
-    default: return nullptr;
+    case KStblMode::Overview: return &overview;
+    case KStblMode::DateStandard: return &standard;
+    case KStblMode::DatingSheet: return &dating;
+    case KStblMode::Blank: break;
     }
+    return nullptr;
 }
 
 }  // namespace zuv

@@ -4,6 +4,7 @@
 #include "ZUVunit.h"
 
 #include "core/FrameLayout.h"
+#include "core/ScreenTable.h"
 
 namespace zuv {
 
@@ -12,7 +13,7 @@ FrameInput TFormZUV::CurrentFrameInput() const {
     in.width = KSAdvPanel->width();
     in.height = KSAdvPanel->height();
     in.maximized = IsMaximized();
-    in.currentMode = CurrentMode;
+    in.inset = rulesOf(CurrentScreen()).inset;
     in.rightImageVisible = RightImage->isVisibleTo(this);
     in.ksLabelSize = CurrentKSLabel->size();
     in.modeLabelSize = CurrentModeLabel->size();

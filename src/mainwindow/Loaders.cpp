@@ -19,24 +19,24 @@ std::unique_ptr<QBuffer> TFormZUV::LoadResToStream(const QString& ResName) {
     return stream;
 }
 
-void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, bool Pr) {
+void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, Fit fit) {
     std::unique_ptr<QBuffer> stream = LoadResToStream(ResName);
     if (!stream) return;
-    const auto fit = [&](const QSize& picture) {
-        return fitPictureRect(Left, Top, Width, Height, picture.width(), picture.height(), Pr);
+    const auto target = [&](const QSize& picture) {
+        return fitPictureRect(Left, Top, Width, Height, picture.width(), picture.height(), fit);
     };
-    if (DrawPicture(surface, stream->data(), fit, Scaling::AreaAveraged).isEmpty())
+    if (DrawPicture(surface, stream->data(), target, Scaling::AreaAveraged).isEmpty())
         ShowMessage(resourceLoadFailureMessage(ResName));  // damaged data: say so once, draw nothing
 }
 
-void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr) {
-    LoadResToImageEx(surface, 0, 0, Width, Height, ResName, Pr);
+void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, Fit fit) {
+    LoadResToImageEx(surface, 0, 0, Width, Height, ResName, fit);
 }
 
-void TFormZUV::LoadStartImage(const QString& ResName, bool Pr) {
+void TFormZUV::LoadStartImage(const QString& ResName, Fit fit) {
     StartImage->Discard();
     QImage& surface = StartImage->Canvas();
-    LoadResToImageEx(surface, 1, 1, StartImage->width(), StartImage->height(), ResName, Pr);
+    LoadResToImageEx(surface, 1, 1, StartImage->width(), StartImage->height(), ResName, fit);
     StartImage->Repaint();
 }
 
@@ -57,7 +57,7 @@ void TFormZUV::LoadImage() {
     for (int n = 1; n <= 25; ++n) {
         ImageControl* icon = KSimg[n];
         QImage& surface = icon->Canvas();
-        LoadResToImageEx(surface, 5, 5, icon->width() - 10, icon->height() - 10, QStringLiteral("KSImg%1").arg(n), false);
+        LoadResToImageEx(surface, 5, 5, icon->width() - 10, icon->height() - 10, QStringLiteral("KSImg%1").arg(n), Fit::Stretch);
         icon->Repaint();
     }
 
@@ -89,7 +89,7 @@ void TFormZUV::LoadImage() {
     // The right strip, stretched; its bottom-left colour is see-through.
     RightImage->Discard();
     QImage& strip = RightImage->Canvas();
-    LoadResToImageEx(strip, 0, 0, RightImage->width(), RightImage->height(), QStringLiteral("RightImg"), false);
+    LoadResToImageEx(strip, 0, 0, RightImage->width(), RightImage->height(), QStringLiteral("RightImg"), Fit::Stretch);
     RightImage->Repaint();
 }
 

@@ -5,6 +5,7 @@
 #include "mainwindow/ZUVunit.h"
 
 #include "core/MarkerGeometry.h"
+#include "core/PictureFit.h"
 #include "core/PicturePath.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/MessageBox.h"
@@ -57,8 +58,7 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
         raster.setDevicePixelRatio(dpr);
         raster.fill(Qt::white);
         const auto fit = [&view](const QSize& sheet) {
-            const SheetPlacement p = placeSheet(view.width(), view.height(), sheet.width(), sheet.height());
-            return QRect(p.posX, p.posY, int(p.drawnWidth + 1e-9), int(p.drawnHeight + 1e-9));
+            return drawnSheetRect(placeSheet(view.width(), view.height(), sheet.width(), sheet.height()));
         };
         const QSize sheet = DrawPicture(raster, stream->data(), fit, Scaling::AreaAveraged);
         stream.reset();

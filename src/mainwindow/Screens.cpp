@@ -3,6 +3,7 @@
 
 #include "ZUVunit.h"
 
+#include "core/PictureFit.h"
 #include "core/ScreenTable.h"
 
 namespace zuv {
@@ -13,7 +14,9 @@ void TFormZUV::SetTitles(const QString& upper, const QString& lower, bool lowerF
     if (!lowerFirst) CurrentModeLabel->SetText(lower);
 }
 
-void TFormZUV::LoadCornerPictures(const QString& ResName) {
+void TFormZUV::LoadCornerPictures(const char* emblem) {
+    if (!emblem) return;  // the row leaves the corners as they are
+    const QString ResName = QLatin1String(emblem);
     // The four corners are of one size and show one emblem: decode it once, copy it thrice.
     const QImage* first = nullptr;
     for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
@@ -22,7 +25,7 @@ void TFormZUV::LoadCornerPictures(const QString& ResName) {
         if (first && first->size() == surface.size() && first->format() == surface.format()) {
             surface = first->copy();
         } else {
-            LoadResToImage(surface, corner->width(), corner->height(), ResName, false);
+            LoadResToImage(surface, corner->width(), corner->height(), ResName, Fit::Stretch);
             first = &surface;
         }
         corner->Repaint();
@@ -68,23 +71,23 @@ void TFormZUV::ApplyScreenRow(const ScreenRow& row) {
         const DateRange range = markerRange(row.marker);
         MCal->SetLimits(range.first, range.last);
     }
-    SetTitles(QString::fromUtf8(row.upper), QString::fromUtf8(row.lower), row.lowerFirst);
+    if (row.upperTitle || row.lowerTitle)
+        SetTitles(QString::fromUtf8(row.upperTitle), QString::fromUtf8(row.lowerTitle), row.lowerTitleFirst);
     SetPos();
     if (row.loadsGrid) LoadImage();
-    if (row.sheet) LoadStartImage(QLatin1String(row.sheet), true);
-    const QString corner = QLatin1String(row.corner);
+    if (row.sheet) LoadStartImage(QLatin1String(row.sheet), Fit::KeepProportions);
     if (row.marker == Marker::None) {
-        LoadCornerPictures(corner);
+        LoadCornerPictures(row.emblem);
         return;
     }
     // A marker that failed has said why; a tick still pending from the last screen would
     // repeat the message, so the timer stops.
-    if (!row.cornersAfterMark) LoadCornerPictures(corner);
+    if (!row.cornersAfterMark) LoadCornerPictures(row.emblem);
     if (!RunScreenMarker(row.marker)) {
         Timer1->stop();
         return;
     }
-    if (row.cornersAfterMark) LoadCornerPictures(corner);
+    if (row.cornersAfterMark) LoadCornerPictures(row.emblem);
     Timer1->start();
 }
 
@@ -100,13 +103,13 @@ void TFormZUV::SelectMode() {
         MCal->hide();
         const int range = StartPanel->HorzRange();
         StartPanel->SetHorzPosition(range / 2 - range / 4);
-        if (CurKS == ks::Vrks) {
+        if (CurKS == CalendarSystem::Vrks) {
             vrks_tks->setVisible(true);
             grks_tks->setVisible(false);
             mnu_vrks_spd->setVisible(true);
             mnu_grks_spd->setVisible(false);
         }
-        if (CurKS == ks::Gregorian) {
+        if (CurKS == CalendarSystem::Gregorian) {
             vrks_tks->setVisible(false);
             grks_tks->setVisible(true);
             mnu_vrks_spd->setVisible(false);
@@ -120,7 +123,7 @@ void TFormZUV::SelectMode() {
 
     // Step 3: every row whose condition holds, in the table's order.
     for (const ScreenRow& row : screenRows()) {
-        if (rowApplies(row, CurKS, CurrentMode, PatentMode)) ApplyScreenRow(row);
+        if (rowApplies(row, CurrentScreen())) ApplyScreenRow(row);
     }
     UpdateCornerCursors();
 }

@@ -14,9 +14,7 @@ void TFormZUV::SetBigSize() {
     // Fitting first drops the vertical position; an enlarged sheet keeps it.
     const int vertical = StartPanel->VertPosition();
     StartPanel->SetFitted();
-    StartImage->Discard();
-    // The Gregorian dating page is a tall sheet: three times, elsewhere twice.
-    const int z = (CurrentMode == screen::Dating && CurKS == ks::Gregorian) ? 3 : 2;
+    const int z = rulesOf(CurrentScreen()).zoom;
     StartPanel->SetEnlarged(QSize(StartPanel->width() * z, StartPanel->height() * z));
     StartPanel->SetVertPosition(vertical);
     StartImage->Discard();
@@ -40,8 +38,7 @@ void TFormZUV::N34Click() {
 }
 
 void TFormZUV::StartPopupMnuPopup() {
-    N[35]->setEnabled(false);
-    if (CurrentMode == screen::DatedSheet || CurrentMode == screen::VrksDayTable || CurrentMode == screen::VrksCalendarTable) N[35]->setEnabled(true);
+    N[35]->setEnabled(rulesOf(CurrentScreen()).canBeDated());
 }
 
 void TFormZUV::StartImageMouseMove(int X, int Y) { StartImageMousePos = QPoint(X, Y); }
@@ -54,8 +51,8 @@ void TFormZUV::StartImageClick() {
         MCal->hide();
         return;
     }
-    if (CurKS == ks::Zuv) return;
-    if (CurrentMode == screen::MainPage) {
+    if (CurKS == CalendarSystem::Zuv) return;
+    if (CurrentMode == ScreenMode::MainPage) {
         const int w = StartImage->width();
         const int h = StartImage->height();
         const QPoint centre(w / 2, h / 2);
@@ -64,23 +61,23 @@ void TFormZUV::StartImageClick() {
         const double dy = StartImageMousePos.y() - centre.y();
         if (std::sqrt(dx * dx + dy * dy) > r) return;  // on the circle counts as inside
         StartImage->Discard();
-        if (CurKS == ks::Gregorian) CurrentMode = screen::DatedSheet;
-        if (CurKS == ks::Vrks) CurrentMode = screen::VrksDayTable;
+        if (CurKS == CalendarSystem::Gregorian) CurrentMode = ScreenMode::DatedSheet;
+        if (CurKS == CalendarSystem::Vrks) CurrentMode = ScreenMode::VrksDayTable;
         if (!IsMaximized()) N1Click();
         SelectMode();
         ShowDataScreen();
         return;
     }
-    if (CurKS == ks::Vrks) {
-        if (CurrentMode == screen::VrksDayTable) {
+    if (CurKS == CalendarSystem::Vrks) {
+        if (CurrentMode == ScreenMode::VrksDayTable) {
             // The calendar table comes with the next tick; titles and limits stay as they are.
-            CurrentMode = screen::VrksCalendarTable;
+            CurrentMode = ScreenMode::VrksCalendarTable;
             Timer1->start();
-        } else if (CurrentMode == screen::VrksCalendarTable) {
-            CurrentMode = screen::DatedSheet;
+        } else if (CurrentMode == ScreenMode::VrksCalendarTable) {
+            CurrentMode = ScreenMode::DatedSheet;
             SelectMode();
-        } else if (CurrentMode == screen::DatedSheet) {
-            CurrentMode = screen::VrksDayTable;
+        } else if (CurrentMode == ScreenMode::DatedSheet) {
+            CurrentMode = ScreenMode::VrksDayTable;
             SelectMode();
         }
     }

@@ -61,13 +61,11 @@ void TFormZUV::N36Click() { setWindowState(windowState() | Qt::WindowMinimized);
 void TFormZUV::N3Click() { close(); }
 
 QMenu* TFormZUV::CornerMenu(const ImageControl* corner) const {
-    // The window menu is always there; the others have nothing to offer on the program's own
-    // screens, the control section or the ZUV system.
-    const bool programScreen = CurrentMode == screen::ProgramMain || CurrentMode == screen::Interface;
-    if (corner == MnuImage1) return programScreen ? nullptr : PopupMnuImage1;
-    if (corner == MnuImage2) return PopupMnuImage2;
-    if (corner == MnuImage3) return (programScreen || CurrentMode == screen::Control || CurKS == ks::Zuv) ? nullptr : PopupMnuImage3;
-    if (corner == MnuImage4) return CurrentMode == screen::Control ? nullptr : PopupMnuImage4;
+    const CornerMenus open = rulesOf(CurrentScreen()).menus;
+    if (corner == MnuImage1) return open.systems ? PopupMnuImage1 : nullptr;
+    if (corner == MnuImage2) return open.window ? PopupMnuImage2 : nullptr;
+    if (corner == MnuImage3) return open.section ? PopupMnuImage3 : nullptr;
+    if (corner == MnuImage4) return open.announce ? PopupMnuImage4 : nullptr;
     return nullptr;
 }
 

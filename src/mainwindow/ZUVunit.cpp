@@ -72,7 +72,7 @@ void TFormZUV::FormCreate() {
     SetPos();
     CurDate = Today();
     MnuSetFont(10);
-    CurrentMode = screen::ProgramMain;
+    CurrentMode = ScreenMode::ProgramMain;
 
     // The day table, one string per line.
     const ResourceBytes bytes = Store().find(StoreKind::RawData, QStringLiteral("DVRKS"));
@@ -102,7 +102,7 @@ bool TFormZUV::RunScreenMarker(Marker marker) {
 
 void TFormZUV::ShowDataScreen() {
     Timer1->stop();
-    const Marker marker = markerOf(CurKS, CurrentMode);
+    const Marker marker = rulesOf(CurrentScreen()).marker;
     if (marker == Marker::None) return;
 
     if (PenColor == gdi_clWhite) PenColor = gdi_clBlue;

@@ -17,6 +17,7 @@
 #include "platform/BandedFrame.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Panel.h"
+#include "core/Screen.h"
 
 namespace zuv {
 
@@ -26,6 +27,7 @@ struct MarkPlan;
 struct ScreenRow;
 struct FrameInput;
 enum class Marker;
+enum class Fit;
 
 class TFormZUV : public QWidget, private BandedFrame {
     Q_OBJECT
@@ -95,17 +97,17 @@ public:
     // ---- State ----
     QDate CurDate;
     quint32 PenColor = 0;
-    int CurKS = 0;
-    int CurrentMode = 0;
+    CalendarSystem CurKS = CalendarSystem::None;
+    ScreenMode CurrentMode{};
     int WidthShape = 0;
     int HeightShape = 0;
     QStringList VRKSData;
-    int BakCurKS = 0;
-    int BakMode = 0;
+    CalendarSystem BakCurKS = CalendarSystem::None;
+    ScreenMode BakMode{};
     quint32 gdi_clWhite = 0;
     quint32 gdi_clBlue = 0;
     quint32 gdi_clRed = 0;
-    int PatentMode = 0;
+    ControlPage PatentMode = ControlPage::Menu;
 
     // ---- Start-up, the blink ----
     void FormCreate();
@@ -130,6 +132,7 @@ public:
     void CurrentKSLabelMouseDown();
     bool IsMaximized() const;
     bool IsStayOnTop() const;
+    Screen CurrentScreen() const { return {CurKS, CurrentMode, PatentMode}; }
 
     // ---- Screens and navigation ----
     void SelectMode();
@@ -164,9 +167,9 @@ public:
     // ---- Loaders ----
     // A stream over a private copy of a raw-data resource, or null after showing the message.
     std::unique_ptr<QBuffer> LoadResToStream(const QString& ResName);
-    void LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, bool Pr);
-    void LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, bool Pr);
-    void LoadStartImage(const QString& ResName, bool Pr);
+    void LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, Fit fit);
+    void LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, Fit fit);
+    void LoadStartImage(const QString& ResName, Fit fit);
     void ClearPicture();
     void LoadImage();
 
@@ -211,7 +214,7 @@ protected:
 private:
     void BuildComponents();
     void ConnectEvents();
-    void LoadCornerPictures(const QString& ResName);
+    void LoadCornerPictures(const char* emblem);  // null: the corners stay as they are
     // The menu a click on a corner picture opens on the current screen, or null.
     QMenu* CornerMenu(const ImageControl* corner) const;
     void ShowCornerMenu(const ImageControl* corner);

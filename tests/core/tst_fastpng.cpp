@@ -122,7 +122,7 @@ private slots:
         surface.fill(Qt::white);
         QRect drawnAt;
         const QSize size = DrawPicture(
-            surface, png, [&](const QSize& picture) { return drawnAt = fitPictureRect(0, 0, view.width(), view.height(), picture.width(), picture.height(), true); },
+            surface, png, [&](const QSize& picture) { return drawnAt = fitPictureRect(0, 0, view.width(), view.height(), picture.width(), picture.height(), Fit::KeepProportions); },
             Scaling::AreaAveraged);
         QCOMPARE(size, qt.size());
         QImage reference;

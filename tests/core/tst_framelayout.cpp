@@ -14,7 +14,7 @@ struct Frame {
     int width;
     int height;
     bool maximized;
-    int mode;
+    int mode;  // the design's screen code, on the Gregorian system
     bool rightShown;
 };
 
@@ -23,7 +23,7 @@ FrameGeometry layOut(const Frame& f, QSize ks = QSize(100, 16), QSize mode = QSi
     in.width = f.width;
     in.height = f.height;
     in.maximized = f.maximized;
-    in.currentMode = f.mode;
+    in.inset = rulesOf({CalendarSystem::Gregorian, ScreenMode(f.mode)}).inset;
     in.rightImageVisible = f.rightShown;
     in.ksLabelSize = ks;
     in.modeLabelSize = mode;
@@ -64,7 +64,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, rightShown);
         QFETCH(int, inset);
-        QCOMPARE(offSetLeftFor(maximized, mode, rightShown), inset);
+        QCOMPARE(offSetLeftFor(maximized, rulesOf({CalendarSystem::Gregorian, ScreenMode(mode)}).inset, rightShown), inset);
         QCOMPARE(layOut({417, 465, maximized, mode, rightShown}).offSetLeft, inset);
         QCOMPARE(layOut({417, 465, maximized, mode, rightShown}).offsetTop, 0);
     }

@@ -11,6 +11,7 @@ Q_DECLARE_METATYPE(Marker)
 class TestScreenTable : public QObject {
     Q_OBJECT
 private slots:
+    // The design's codes of a screen (system, screen, control page), as the window holds them.
     void markers_data() {
         QTest::addColumn<int>("ks");
         QTest::addColumn<int>("mode");
@@ -27,7 +28,7 @@ private slots:
     void markers() {
         QFETCH(int, ks);
         QFETCH(int, mode);
-        QTEST(markerOf(ks, mode), "marker");
+        QTEST(rulesOf({CalendarSystem(ks), ScreenMode(mode)}).marker, "marker");
     }
 
     void ranges() {
@@ -64,7 +65,7 @@ private slots:
         QFETCH(int, patent);
         QString rows;
         for (const ScreenRow& row : screenRows())
-            if (rowApplies(row, ks, mode, patent)) rows += QLatin1Char(row.id);
+            if (rowApplies(row, {CalendarSystem(ks), ScreenMode(mode), ControlPage(patent)})) rows += QLatin1Char(row.id);
         QTEST(rows, "rows");
     }
 };

@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Зувская календарная система"));
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(w.size(), QSize(605, 423));
-        QCOMPARE(w.CurrentMode, 0);
+        QCOMPARE(w.CurrentMode, KStblMode::Overview);
         QCOMPARE(w.WidthShape, 100);
         QCOMPARE(w.HeightShape, 50);
         QVERIFY(w.MainImg.isNull());
@@ -185,7 +185,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (int n : {4, 5, 6, 16, 28, 32}) menuItem(w, n)->trigger();
-        QCOMPARE(w.CurrentMode, 0);
+        QCOMPARE(w.CurrentMode, KStblMode::Overview);
         QVERIFY(!component<ImageControl>(w, "StartImage")->HasPicture());
         QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), QStringLiteral("CurrentModeLabel"));
         QVERIFY(w.isVisible());
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         for (const QString& command : commands) run(w, command);
 
-        QTEST(w.CurrentMode, "mode");
+        QTEST(int(w.CurrentMode), "mode");
         QTEST(CurrentModeLabel->text(), "caption");
         if (mainImg.isEmpty()) QVERIFY(w.MainImg.isNull());
         else QCOMPARE(w.MainImg.size(), mainImg);
@@ -264,14 +264,14 @@ private slots:
         QVERIFY(w.LastFailedResource().isEmpty());
 
         menuItem(w, 29)->trigger();
-        QCOMPARE(w.CurrentMode, 1);
+        QCOMPARE(w.CurrentMode, KStblMode::DateStandard);
         QCOMPARE(component<AutoLabel>(w, "CurrentModeLabel")->text(), kStandardCaption);
         QVERIFY(w.MainImg.isNull());
         QCOMPARE(w.LastFailedResource(), QStringLiteral("GRKSPRDAT"));
         QVERIFY(inkBounds(StartImage->Picture()).isEmpty());
         // A click on the view shows the same missing page again, still without a word.
         QTest::mouseClick(StartImage, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(w.CurrentMode, 1);
+        QCOMPARE(w.CurrentMode, KStblMode::DateStandard);
         QVERIFY(inkBounds(StartImage->Picture()).isEmpty());
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QLatin1Char('|'))));
     }
@@ -290,7 +290,7 @@ private slots:
         TKStblForm w;
         w.SetResourceStore(&pages.store);
         menuItem(w, 30)->trigger();  // a page that loads, to be replaced
-        w.CurrentMode = 0;
+        w.CurrentMode = KStblMode::Overview;
         w.SelectMode();
         QVERIFY(w.MainImg.isNull());
         QCOMPARE(w.LastFailedResource(), QStringLiteral("MAINTABLE"));

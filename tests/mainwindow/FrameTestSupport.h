@@ -10,16 +10,6 @@
 
 namespace zuvtest {
 
-// A screen: calendar system, screen code and page of the control section.
-struct Screen {
-    int ks = 0;
-    int mode = 7;
-    int patent = 0;
-    bool operator==(const Screen& o) const { return ks == o.ks && mode == o.mode && patent == o.patent; }
-};
-
-inline QString describe(const Screen& s) { return QStringLiteral("(%1, %2, %3)").arg(s.ks).arg(s.mode).arg(s.patent); }
-
 // The unit-level variables start at zero in the program; each test's window starts so too.
 struct FreshUnitState {
     FreshUnitState() {
@@ -45,21 +35,21 @@ struct ShownForm {
     }
     ~ShownForm() { closeMenus(); }
 
-    Screen screen() const { return {form.CurKS, form.CurrentMode, form.PatentMode}; }
+    Screen screen() const { return form.CurrentScreen(); }
 
     // Applies a screen as the commands do: set the state, then SelectMode.
     void apply(const Screen& s) {
-        form.CurKS = s.ks;
+        form.CurKS = s.system;
         form.CurrentMode = s.mode;
-        form.PatentMode = s.patent;
+        form.PatentMode = s.page;
         form.SelectMode();
     }
 
     // Reaches a screen the way a user does: a system's screens through its main page, so the
     // side panels are in the state that road leaves them in.
     void reach(const Screen& s) {
-        if (s.ks != 0 && s.mode != 100) apply({s.ks, 100, 0});
-        if (s.mode == 17 && s.patent == 18) apply({s.ks, 17, 0});
+        if (s.system != NoSystem && s.mode != M::MainPage) apply({s.system, M::MainPage});
+        if (s.mode == M::Control && s.page == PatentPage) apply({s.system, M::Control});
         apply(s);
     }
 
@@ -91,4 +81,3 @@ inline void contextClick(QWidget* widget, const QPoint& pos) {
 
 }  // namespace zuvtest
 
-Q_DECLARE_METATYPE(zuvtest::Screen)

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::components;
 using zuvtest::menuItem;
@@ -23,7 +24,7 @@ FrameGeometry expectedFrame(const TFormZUV& w) {
     in.width = component<Panel>(w, "KSAdvPanel")->width();
     in.height = component<Panel>(w, "KSAdvPanel")->height();
     in.maximized = w.IsMaximized();
-    in.currentMode = w.CurrentMode;
+    in.inset = rulesOf(w.CurrentScreen()).inset;
     in.rightImageVisible = component<ImageControl>(w, "RightImage")->isVisible();
     in.ksLabelSize = component<AutoLabel>(w, "CurrentKSLabel")->size();
     in.modeLabelSize = component<AutoLabel>(w, "CurrentModeLabel")->size();
@@ -173,7 +174,7 @@ private slots:
     void sidesHiddenLayout() {
         ShownForm f;
         TFormZUV& w = f.form;
-        f.reach({1, 2, 0});
+        f.reach({Gks, M::Chronology});
         QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(0, 0, 640, 465));
         QCOMPARE(w.WidthShape, 42);
         QCOMPARE(OffSetLeft, 0);
@@ -190,16 +191,16 @@ private slots:
         QTest::addColumn<QList<Screen>>("road");
         QTest::addColumn<bool>("sideShown");
         QTest::addColumn<int>("inset");
-        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << true << 10;
-        QTest::newRow("control from the grid") << QList<Screen>{{0, 17, 0}} << true << 10;
-        QTest::newRow("control, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 17, 0}} << false << 10;
-        QTest::newRow("patent, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 17, 0}, {1, 17, 18}} << false << 10;
-        QTest::newRow("main page from the grid") << QList<Screen>{{1, 100, 0}} << true << 10;
-        QTest::newRow("main page, sides hidden") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 100, 0}} << false << 0;
-        QTest::newRow("description, sides shown") << QList<Screen>{{1, 100, 0}, {1, 5, 0}} << true << 0;
-        QTest::newRow("interface, sides shown") << QList<Screen>{{0, 8, 0}} << true << 0;
-        QTest::newRow("chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false << 0;
-        QTest::newRow("dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << false << 0;
+        QTest::newRow("grid") << QList<Screen>{{NoSystem, M::ProgramMain}} << true << 10;
+        QTest::newRow("control from the grid") << QList<Screen>{{NoSystem, M::Control}} << true << 10;
+        QTest::newRow("control, sides hidden") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}, {Gks, M::Control}} << false << 10;
+        QTest::newRow("patent, sides hidden") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}, {Gks, M::Control}, {Gks, M::Control, PatentPage}} << false << 10;
+        QTest::newRow("main page from the grid") << QList<Screen>{{Gks, M::MainPage}} << true << 10;
+        QTest::newRow("main page, sides hidden") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}, {Gks, M::MainPage}} << false << 0;
+        QTest::newRow("description, sides shown") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Description}} << true << 0;
+        QTest::newRow("interface, sides shown") << QList<Screen>{{NoSystem, M::Interface}} << true << 0;
+        QTest::newRow("chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}} << false << 0;
+        QTest::newRow("dated sheet") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}} << false << 0;
     }
     void maximisedLayout() {
         QFETCH(QList<Screen>, road);
@@ -224,7 +225,7 @@ private slots:
         QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry().right(), KSAdvPanel->width() - inset - 1);
         // The screen was drawn again at the new size.
         QCOMPARE(MnuImage1->Picture().deviceIndependentSize().toSize(), MnuImage1->size());
-        if (component<ScrollBox>(w, "StartPanel")->isVisible() && w.CurrentMode != 17) QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartImage->size());
+        if (component<ScrollBox>(w, "StartPanel")->isVisible() && w.CurrentMode != M::Control) QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartImage->size());
     }
 
     // The left panel's background and labels follow the panel's height.
@@ -290,9 +291,9 @@ private slots:
     void restoreAndTheSide_data() {
         QTest::addColumn<QList<Screen>>("road");
         QTest::addColumn<bool>("sideShown");
-        QTest::newRow("chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false;
-        QTest::newRow("main page after a section") << QList<Screen>{{1, 100, 0}, {1, 2, 0}, {1, 100, 0}} << true;
-        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << true;
+        QTest::newRow("chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}} << false;
+        QTest::newRow("main page after a section") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}, {Gks, M::MainPage}} << true;
+        QTest::newRow("grid") << QList<Screen>{{NoSystem, M::ProgramMain}} << true;
     }
     void restoreAndTheSide() {
         QFETCH(QList<Screen>, road);
@@ -365,20 +366,20 @@ private slots:
     void cornerMenus_data() {
         QTest::addColumn<QList<Screen>>("road");
         QTest::addColumn<QString>("leftOpens");
-        QTest::newRow("grid") << QList<Screen>{{0, 7, 0}} << "-2-4";
-        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << "-2-4";
-        QTest::newRow("control") << QList<Screen>{{0, 17, 0}} << "12--";
-        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << "12--";
-        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}} << "12-4";
-        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}} << "12-4";
-        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}} << "1234";
-        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << "1234";
-        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << "1234";
-        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}} << "1234";
-        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << "1234";
-        QTest::newRow("gks control") << QList<Screen>{{1, 100, 0}, {1, 17, 0}} << "12--";
-        QTest::newRow("vrks grid") << QList<Screen>{{2, 100, 0}, {2, 7, 0}} << "-2-4";
-        QTest::newRow("vrks interface") << QList<Screen>{{2, 100, 0}, {2, 7, 0}, {2, 8, 0}} << "-2-4";
+        QTest::newRow("grid") << QList<Screen>{{NoSystem, M::ProgramMain}} << "-2-4";
+        QTest::newRow("interface") << QList<Screen>{{NoSystem, M::Interface}} << "-2-4";
+        QTest::newRow("control") << QList<Screen>{{NoSystem, M::Control}} << "12--";
+        QTest::newRow("patent") << QList<Screen>{{NoSystem, M::Control}, {NoSystem, M::Control, PatentPage}} << "12--";
+        QTest::newRow("zuv main") << QList<Screen>{{Zuv, M::MainPage}} << "12-4";
+        QTest::newRow("zuv description") << QList<Screen>{{Zuv, M::MainPage}, {Zuv, M::Description}} << "12-4";
+        QTest::newRow("gks main") << QList<Screen>{{Gks, M::MainPage}} << "1234";
+        QTest::newRow("gks chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}} << "1234";
+        QTest::newRow("gks dated") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}} << "1234";
+        QTest::newRow("vrks main") << QList<Screen>{{Vrks, M::MainPage}} << "1234";
+        QTest::newRow("vrks day table") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::VrksDayTable}} << "1234";
+        QTest::newRow("gks control") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Control}} << "12--";
+        QTest::newRow("vrks grid") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::ProgramMain}} << "-2-4";
+        QTest::newRow("vrks interface") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::ProgramMain}, {Vrks, M::Interface}} << "-2-4";
     }
     void cornerMenus() {
         QFETCH(QList<Screen>, road);
@@ -424,7 +425,7 @@ private slots:
     void boldTextsLookBold() {
         QFETCH(QString, label);
         ShownForm f;
-        f.apply({1, 100, 0});
+        f.apply({Gks, M::MainPage});
         auto* widget = f.form.findChild<AutoLabel*>(label);
         QVERIFY(widget);
         QVERIFY(widget->font().bold());
@@ -459,10 +460,10 @@ private slots:
         QTest::addColumn<QRect>("corner4");
         QTest::addColumn<QRect>("sheet");
         QTest::newRow("dated sheet, sides hidden")
-            << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << QRect(0, 0, 800, 800) << QRect(0, 0, 53, 40) << QRect(52, 0, 696, 40)
+            << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}} << QRect(0, 0, 800, 800) << QRect(0, 0, 53, 40) << QRect(52, 0, 696, 40)
             << QRect(747, 760, 53, 40) << QRect(14, 8, 24, 24) << QRect(761, 768, 24, 24) << QRect(1, 41, 797, 718);
         QTest::newRow("grid, sides shown")
-            << QList<Screen>{{0, 7, 0}} << QRect(193, 0, 577, 800) << QRect(10, 0, 38, 40) << QRect(47, 0, 483, 40)
+            << QList<Screen>{{NoSystem, M::ProgramMain}} << QRect(193, 0, 577, 800) << QRect(10, 0, 38, 40) << QRect(47, 0, 483, 40)
             << QRect(529, 760, 38, 40) << QRect(17, 8, 24, 24) << QRect(536, 768, 24, 24) << QRect(1, 41, 574, 718);
     }
     void maximisedFigures() {

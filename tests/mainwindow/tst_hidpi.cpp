@@ -8,6 +8,7 @@
 #include <QtTest>
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::menuItem;
 
@@ -30,10 +31,10 @@ private slots:
         QCOMPARE(icon.size(), component<ImageControl>(w, "KSimg7")->size() * 2);
         QCOMPARE(icon.devicePixelRatio(), 2.0);
 
-        w.CurKS = 1;
-        w.CurrentMode = 100;
+        w.CurKS = CalendarSystem::Gregorian;
+        w.CurrentMode = ScreenMode::MainPage;
         w.SelectMode();
-        w.CurrentMode = 6;
+        w.CurrentMode = ScreenMode::DatedSheet;
         w.SelectMode();
         QVERIFY(component<QTimer>(w, "Timer1")->isActive());
         QCOMPARE(StartPanel->geometry(), QRect(1, 24, 637, 417));  // the side is hidden

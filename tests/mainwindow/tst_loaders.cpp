@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "ResourceStore.h"
 #include "TestSupport.h"
+#include "core/PictureFit.h"
 #include "mainwindow/ZUVunit.h"
 
 #include <QtEndian>
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         recorder.messages.clear();
         const int streams = ResourceStore::liveStreams();
-        w.LoadStartImage(name, true);
+        w.LoadStartImage(name, Fit::KeepProportions);
         QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + name});
         QVERIFY(StartImage->HasPicture());
         QCOMPARE(StartImage->Picture().size(), StartImage->size());

@@ -16,11 +16,7 @@ using zuvtest::menuItem;
 
 namespace {
 
-struct Screen {
-    int ks;
-    int mode;
-    int patent;
-};
+using namespace zuvtest;  // the screens' short names
 
 // A form that has been shown (so its first screen is applied), with messages recorded.
 struct ShownForm {
@@ -32,9 +28,9 @@ struct ShownForm {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
     void go(const Screen& s) {
-        form.CurKS = s.ks;
+        form.CurKS = s.system;
         form.CurrentMode = s.mode;
-        form.PatentMode = s.patent;
+        form.PatentMode = s.page;
         form.SelectMode();
     }
 };
@@ -45,7 +41,6 @@ const QString ZUV = QStringLiteral("ЗУВСКАЯ   КАЛЕНДАРНАЯ   С
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Screen)
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -55,11 +50,11 @@ private slots:
         TFormZUV& w = f.form;
         QTimer* Timer1 = component<QTimer>(w, "Timer1");
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
-        QCOMPARE(w.CurKS, 0);
-        QCOMPARE(w.CurrentMode, 7);
-        QCOMPARE(w.BakMode, 7);
-        QCOMPARE(w.BakCurKS, 0);
-        QCOMPARE(w.PatentMode, 0);
+        QCOMPARE(w.CurKS, NoSystem);
+        QCOMPARE(w.CurrentMode, M::ProgramMain);
+        QCOMPARE(w.BakMode, M::ProgramMain);
+        QCOMPARE(w.BakCurKS, NoSystem);
+        QCOMPARE(w.PatentMode, zuv::ControlPage::Menu);
         QCOMPARE(w.PenColor, 0xFFFFFFFFu);
         QCOMPARE(w.gdi_clBlue, 0xFF0000FFu);
         QCOMPARE(w.gdi_clRed, 0xFFFF0000u);
@@ -132,30 +127,30 @@ private slots:
         const QString dating = QStringLiteral("ДАТИРОВКА   КАЛЕНДАРНОЙ   СИСТЕМЫ");
         const QString brief = QStringLiteral("КРАТКОЕ   ОПИСАНИЕ   СИСТЕМЫ");
         const QDate g1(2001, 1, 1), g2(2048, 12, 31), v1(1921, 3, 4), v2(2049, 3, 2), none;
-        QTest::newRow("grid") << Screen{0, 7, 0} << "КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ" << "ГЛАВНОЕ   ОКНО   ПРОГРАММЫ" << true << false << true << false << none << none;
-        QTest::newRow("interface") << Screen{0, 8, 0} << "ИНТЕРФЕЙС   КОМПЬЮТЕРНОЙ   ПРОГРАММЫ" << brief << true << true << false << false << none << none;
-        QTest::newRow("control") << Screen{0, 17, 0} << "МЕНЮ  РАЗДЕЛА  КОНТРОЛЬ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << true << none << none;
-        QTest::newRow("patent") << Screen{0, 17, 18} << "ПАТЕНТ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << false << none << none;
-        QTest::newRow("zuv main") << Screen{4, 100, 0} << ZUV << main << true << true << false << false << none << none;
-        QTest::newRow("gks main") << Screen{1, 100, 0} << GKS << main << true << true << false << false << none << none;
-        QTest::newRow("vrks main") << Screen{2, 100, 0} << VRKS << main << true << true << false << false << none << none;
-        QTest::newRow("gks lilian") << Screen{1, 16, 0} << GKS << "ФОРМАТ   СИСТЕМЫ   ЮЛИАНО-ЛИЛИАНСКИЙ" << false << true << false << false << none << none;
-        QTest::newRow("gks standard") << Screen{1, 15, 0} << GKS << std << false << true << false << false << none << none;
-        QTest::newRow("gks chronology") << Screen{1, 2, 0} << GKS << chrono << false << true << false << false << none << none;
-        QTest::newRow("gks dating") << Screen{1, 3, 0} << GKS << dating << false << true << false << false << none << none;
-        QTest::newRow("gks dated") << Screen{1, 6, 0} << GKS << past << false << true << false << false << g1 << g2;
-        QTest::newRow("vrks annual") << Screen{2, 1, 0} << VRKS << std << false << true << false << false << none << none;
-        QTest::newRow("vrks yuga") << Screen{2, 14, 0} << VRKS << std << false << true << false << false << none << none;
-        QTest::newRow("vrks dating") << Screen{2, 3, 0} << VRKS << dating << false << true << false << false << none << none;
-        QTest::newRow("vrks astro") << Screen{2, 9, 0} << VRKS << "АСТРОНОМИЧЕСКИЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
-        QTest::newRow("vrks paschal") << Screen{2, 10, 0} << VRKS << "ПАСХАЛЬНЫЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
-        QTest::newRow("vrks year sheets") << Screen{2, 6, 0} << VRKS << past << false << true << false << false << v1 << v2;
-        QTest::newRow("vrks calendar table") << Screen{2, 12, 0} << VRKS << past << false << true << false << false << v1 << v2;
-        QTest::newRow("vrks day table") << Screen{2, 11, 0} << VRKS << past << false << true << false << false << v1 << v2;
-        QTest::newRow("vrks chronology") << Screen{2, 2, 0} << VRKS << chrono << false << true << false << false << none << none;
-        QTest::newRow("zuv brief") << Screen{4, 5, 0} << ZUV << brief << true << true << false << false << none << none;
-        QTest::newRow("gks brief") << Screen{1, 5, 0} << GKS << brief << true << true << false << false << none << none;
-        QTest::newRow("vrks brief") << Screen{2, 5, 0} << VRKS << brief << true << true << false << false << none << none;
+        QTest::newRow("grid") << Screen{NoSystem, M::ProgramMain} << "КАЛЕНДАРНЫЙ   ПРОЕКТ   ОРИВАНТ" << "ГЛАВНОЕ   ОКНО   ПРОГРАММЫ" << true << false << true << false << none << none;
+        QTest::newRow("interface") << Screen{NoSystem, M::Interface} << "ИНТЕРФЕЙС   КОМПЬЮТЕРНОЙ   ПРОГРАММЫ" << brief << true << true << false << false << none << none;
+        QTest::newRow("control") << Screen{NoSystem, M::Control} << "МЕНЮ  РАЗДЕЛА  КОНТРОЛЬ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << true << none << none;
+        QTest::newRow("patent") << Screen{NoSystem, M::Control, PatentPage} << "ПАТЕНТ" << "ОКНО  РАЗДЕЛА  КОНТРОЛЬ" << true << true << false << false << none << none;
+        QTest::newRow("zuv main") << Screen{Zuv, M::MainPage} << ZUV << main << true << true << false << false << none << none;
+        QTest::newRow("gks main") << Screen{Gks, M::MainPage} << GKS << main << true << true << false << false << none << none;
+        QTest::newRow("vrks main") << Screen{Vrks, M::MainPage} << VRKS << main << true << true << false << false << none << none;
+        QTest::newRow("gks lilian") << Screen{Gks, M::JulianLilian} << GKS << "ФОРМАТ   СИСТЕМЫ   ЮЛИАНО-ЛИЛИАНСКИЙ" << false << true << false << false << none << none;
+        QTest::newRow("gks standard") << Screen{Gks, M::GregorianStandard} << GKS << std << false << true << false << false << none << none;
+        QTest::newRow("gks chronology") << Screen{Gks, M::Chronology} << GKS << chrono << false << true << false << false << none << none;
+        QTest::newRow("gks dating") << Screen{Gks, M::Dating} << GKS << dating << false << true << false << false << none << none;
+        QTest::newRow("gks dated") << Screen{Gks, M::DatedSheet} << GKS << past << false << true << false << false << g1 << g2;
+        QTest::newRow("vrks annual") << Screen{Vrks, M::DateStandard} << VRKS << std << false << true << false << false << none << none;
+        QTest::newRow("vrks yuga") << Screen{Vrks, M::YugaStandard} << VRKS << std << false << true << false << false << none << none;
+        QTest::newRow("vrks dating") << Screen{Vrks, M::Dating} << VRKS << dating << false << true << false << false << none << none;
+        QTest::newRow("vrks astro") << Screen{Vrks, M::Astronomical} << VRKS << "АСТРОНОМИЧЕСКИЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
+        QTest::newRow("vrks paschal") << Screen{Vrks, M::Paschal} << VRKS << "ПАСХАЛЬНЫЙ   ФОРМАТ   СИСТЕМЫ" << false << true << false << false << none << none;
+        QTest::newRow("vrks year sheets") << Screen{Vrks, M::DatedSheet} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks calendar table") << Screen{Vrks, M::VrksCalendarTable} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks day table") << Screen{Vrks, M::VrksDayTable} << VRKS << past << false << true << false << false << v1 << v2;
+        QTest::newRow("vrks chronology") << Screen{Vrks, M::Chronology} << VRKS << chrono << false << true << false << false << none << none;
+        QTest::newRow("zuv brief") << Screen{Zuv, M::Description} << ZUV << brief << true << true << false << false << none << none;
+        QTest::newRow("gks brief") << Screen{Gks, M::Description} << GKS << brief << true << true << false << false << none << none;
+        QTest::newRow("vrks brief") << Screen{Vrks, M::Description} << VRKS << brief << true << true << false << false << none << none;
     }
     void screens() {
         QFETCH(Screen, screen);
@@ -176,7 +171,7 @@ private slots:
         QAction* mnu_vrks_spd = component<QAction>(w, "mnu_vrks_spd");
         QAction* mnu_grks_spd = component<QAction>(w, "mnu_grks_spd");
         // As a user gets there: a system's screens are reached through its main page.
-        if (screen.ks != 0 && screen.mode != 100) f.go({screen.ks, 100, 0});
+        if (screen.system != NoSystem && screen.mode != M::MainPage) f.go({screen.system, M::MainPage});
         MCal->show();
         f.go(screen);
         QCOMPARE(component<AutoLabel>(w, "CurrentKSLabel")->text(), upper);
@@ -187,8 +182,8 @@ private slots:
         QCOMPARE(component<Panel>(w, "KSPanel")->isVisible(), gridShown);
         QCOMPARE(component<Panel>(w, "ControlMenuPanel")->isVisible(), controlMenuShown);
         QCOMPARE(w.BakMode, screen.mode);
-        QCOMPARE(w.BakCurKS, screen.ks);
-        QCOMPARE(component<QAction>(w, "MnuMainWnd")->isEnabled(), screen.mode != 7);
+        QCOMPARE(w.BakCurKS, screen.system);
+        QCOMPARE(component<QAction>(w, "MnuMainWnd")->isEnabled(), screen.mode != M::ProgramMain);
         QVERIFY(!MCal->isVisible());  // the reset step (or the grid's own row) hides the picker
         if (pickerMin.isValid()) {
             QCOMPARE(MCal->MinDate(), pickerMin);
@@ -198,10 +193,10 @@ private slots:
             QVERIFY(!Timer1->isActive());
         }
         // The section menu's items follow the system.
-        if (screen.ks == 1) {
+        if (screen.system == Gks) {
             QVERIFY(!vrks_tks->isVisible() && grks_tks->isVisible());
             QVERIFY(!mnu_vrks_spd->isVisible() && mnu_grks_spd->isVisible());
-        } else if (screen.ks == 2) {
+        } else if (screen.system == Vrks) {
             QVERIFY(vrks_tks->isVisible() && !grks_tks->isVisible());
             QVERIFY(mnu_vrks_spd->isVisible() && !mnu_grks_spd->isVisible());
         } else {
@@ -220,13 +215,13 @@ private slots:
         TFormZUV& w = f.form;
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
-        f.go({1, 2, 0});
+        f.go({Gks, M::Chronology});
         MCal->show();
         const qint64 before = StartImage->Picture().cacheKey();
         w.SelectMode();
         QVERIFY(MCal->isVisible());
         QVERIFY(StartImage->HasPicture());
-        f.go({1, 3, 0});
+        f.go({Gks, M::Dating});
         QVERIFY(!MCal->isVisible());
         QVERIFY(StartImage->Picture().cacheKey() != before);
     }
@@ -240,18 +235,18 @@ private slots:
         QAction* grks_tks = component<QAction>(w, "grks_tks");
         QAction* mnu_grks_spd = component<QAction>(w, "mnu_grks_spd");
         Panel* MnuLeftPanel = component<Panel>(w, "MnuLeftPanel");
-        f.go({1, 2, 0});
-        f.go({2, 100, 0});
+        f.go({Gks, M::Chronology});
+        f.go({Vrks, M::MainPage});
         QVERIFY(vrks_tks->isVisible() && mnu_vrks_spd->isVisible());
         QVERIFY(!grks_tks->isVisible() && !mnu_grks_spd->isVisible());
-        f.go({4, 100, 0});
+        f.go({Zuv, M::MainPage});
         QVERIFY(grks_tks->isVisible() && !vrks_tks->isVisible());
         QVERIFY(mnu_vrks_spd->isVisible() && !mnu_grks_spd->isVisible());
         // The side hidden by a section screen stays hidden on a main page, and the grid shows it.
-        f.go({1, 2, 0});
-        f.go({1, 100, 0});
+        f.go({Gks, M::Chronology});
+        f.go({Gks, M::MainPage});
         QVERIFY(!MnuLeftPanel->isVisible());
-        f.go({1, 7, 0});
+        f.go({Gks, M::ProgramMain});
         QVERIFY(MnuLeftPanel->isVisible() && component<ImageControl>(w, "RightImage")->isVisible());
     }
 
@@ -263,7 +258,7 @@ private slots:
         w.ShowDataScreen();
         QCOMPARE(w.PenColor, w.gdi_clWhite);
         QVERIFY(!Timer1->isActive());
-        f.go({1, 6, 0});
+        f.go({Gks, M::DatedSheet});
         QVERIFY(Timer1->isActive());
         const quint32 expected[] = {w.gdi_clBlue, w.gdi_clRed, w.gdi_clWhite, w.gdi_clBlue};
         for (quint32 colour : expected) {
@@ -274,7 +269,7 @@ private slots:
         w.PenColor = 0xFF123456u;  // any other colour is left as it is
         w.ShowDataScreen();
         QCOMPARE(w.PenColor, 0xFF123456u);
-        f.go({1, 2, 0});
+        f.go({Gks, M::Chronology});
         QVERIFY(Timer1->isActive());  // leaving does not stop it; the next tick does
         w.Timer1Timer();
         QVERIFY(!Timer1->isActive());

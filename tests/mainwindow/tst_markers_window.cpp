@@ -12,15 +12,11 @@
 #include <QtTest>
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::menuItem;
 
 namespace {
-
-struct DatedScreen {
-    int ks;
-    int mode;
-};
 
 // The pixel in the middle of the left edge of the first mark of `plan` on the form's view.
 QPoint outlinePixel(const TFormZUV& w, const MarkPlan& plan) {
@@ -33,10 +29,10 @@ QPoint outlinePixel(const TFormZUV& w, const MarkPlan& plan) {
     return QPoint(r.left(), r.top() + r.height() / 2);
 }
 
-MarkPlan planFor(const TFormZUV& w, const DatedScreen& s, const QDate& d) {
-    if (s.mode == 6 && s.ks == 1) return planPaintDateGKS(d, d);
-    if (s.mode == 6) return planPaintDateVRKS(d, w.VRKSData);
-    if (s.mode == 11) return planVRKS_DayTable(d, w.VRKSData);
+MarkPlan planFor(const TFormZUV& w, const Screen& s, const QDate& d) {
+    if (s.mode == M::DatedSheet && s.system == Gks) return planPaintDateGKS(d, d);
+    if (s.mode == M::DatedSheet) return planPaintDateVRKS(d, w.VRKSData);
+    if (s.mode == M::VrksDayTable) return planVRKS_DayTable(d, w.VRKSData);
     return planVRKS_CalTable(d, w.VRKSData);
 }
 
@@ -54,30 +50,29 @@ enum class Action { CircleClick, CircleClickMaximised, SectionMenu, CycleClick, 
 
 }  // namespace
 
-Q_DECLARE_METATYPE(DatedScreen)
 Q_DECLARE_METATYPE(Action)
 
 class TestMarkersWindow : public QObject {
     Q_OBJECT
 
-    void enter(TFormZUV& w, const DatedScreen& s) {
-        w.CurKS = s.ks;
-        w.CurrentMode = 100;
+    void enter(TFormZUV& w, const Screen& s) {
+        w.CurKS = s.system;
+        w.CurrentMode = M::MainPage;
         w.SelectMode();
         w.CurrentMode = s.mode;
         w.SelectMode();
     }
 
 private slots:
-    void blinkOnEveryDatedScreen_data() {
-        QTest::addColumn<DatedScreen>("screen");
-        QTest::newRow("gregorian sheets") << DatedScreen{1, 6};
-        QTest::newRow("vrks year sheets") << DatedScreen{2, 6};
-        QTest::newRow("vrks day table") << DatedScreen{2, 11};
-        QTest::newRow("vrks calendar table") << DatedScreen{2, 12};
+    void blinkOnEveryScreen_data() {
+        QTest::addColumn<Screen>("screen");
+        QTest::newRow("gregorian sheets") << Screen{Gks, M::DatedSheet};
+        QTest::newRow("vrks year sheets") << Screen{Vrks, M::DatedSheet};
+        QTest::newRow("vrks day table") << Screen{Vrks, M::VrksDayTable};
+        QTest::newRow("vrks calendar table") << Screen{Vrks, M::VrksCalendarTable};
     }
-    void blinkOnEveryDatedScreen() {
-        QFETCH(DatedScreen, screen);
+    void blinkOnEveryScreen() {
+        QFETCH(Screen, screen);
         zuvtest::FixedToday today(QDate(2006, 6, 15));
         zuvtest::MessageRecorder recorder;
         TFormZUV w;
@@ -110,7 +105,7 @@ private slots:
         QVERIFY(Timer1->isActive());
 
         // Leaving: the next tick draws nothing and stops the timer.
-        w.CurrentMode = 2;
+        w.CurrentMode = M::Chronology;
         w.SelectMode();
         const qint64 key = StartImage->Picture().cacheKey();
         w.Timer1Timer();
@@ -126,7 +121,7 @@ private slots:
         TFormZUV w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        enter(w, {2, 6});
+        enter(w, {Vrks, M::DatedSheet});
         for (const QDate& d : {QDate(1921, 3, 4), QDate(2025, 2, 28), QDate(1999, 12, 31), QDate(2001, 1, 1)}) {
             component<MonthCalendar>(w, "MCal")->SetDate(d);
             w.MCalClick();
@@ -139,7 +134,7 @@ private slots:
         ImageControl* StartImage = component<ImageControl>(fresh, "StartImage");
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
-        enter(fresh, {2, 6});
+        enter(fresh, {Vrks, M::DatedSheet});
         fresh.PenColor = pen;
         StartImage->Discard();
         QVERIFY(fresh.PaintDateVRKS(QDate(2001, 1, 1)));
@@ -158,7 +153,7 @@ private slots:
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        enter(w, {1, 6});
+        enter(w, {Gks, M::DatedSheet});
         MCal->show();
         MCal->setCurrentPage(2048, 12);
         QAbstractItemView* grid = MCal->findChild<QAbstractItemView*>();
@@ -186,22 +181,22 @@ private slots:
     // Failures are shown once and leave the timer off, so they do not repeat every second.
     void failuresAreShownOnce_data() {
         QTest::addColumn<QDate>("today");
-        QTest::addColumn<DatedScreen>("screen");
+        QTest::addColumn<Screen>("screen");
         QTest::addColumn<QString>("message");
-        QTest::newRow("yuga 513 day table") << QDate(2050, 1, 1) << DatedScreen{2, 11}
+        QTest::newRow("yuga 513 day table") << QDate(2050, 1, 1) << Screen{Vrks, M::VrksDayTable}
                                             << "Ошибка при загрузке ресурса -1 vr513_day";
-        QTest::newRow("before the table, year sheets") << QDate(1900, 1, 1) << DatedScreen{2, 6}
+        QTest::newRow("before the table, year sheets") << QDate(1900, 1, 1) << Screen{Vrks, M::DatedSheet}
                                                        << "Ресурс для даты 01.01.1900 не найден";
-        QTest::newRow("before the table, calendar table") << QDate(1900, 1, 1) << DatedScreen{2, 12}
+        QTest::newRow("before the table, calendar table") << QDate(1900, 1, 1) << Screen{Vrks, M::VrksCalendarTable}
                                                           << "Ресурс для даты 01.01.1900 не найден";
-        QTest::newRow("after the table, day table") << QDate(2100, 1, 1) << DatedScreen{2, 11}
+        QTest::newRow("after the table, day table") << QDate(2100, 1, 1) << Screen{Vrks, M::VrksDayTable}
                                                     << "Ресурс для даты 01.01.2100 не найден";
-        QTest::newRow("no gregorian sheet") << QDate(2100, 1, 1) << DatedScreen{1, 6}
+        QTest::newRow("no gregorian sheet") << QDate(2100, 1, 1) << Screen{Gks, M::DatedSheet}
                                             << "Ресурс для даты 01.01.2100 не найден";
     }
     void failuresAreShownOnce() {
         QFETCH(QDate, today);
-        QFETCH(DatedScreen, screen);
+        QFETCH(Screen, screen);
         QFETCH(QString, message);
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
@@ -220,7 +215,7 @@ private slots:
     // One user action shows one message for one failure, however often it draws the screen.
     void oneMessagePerAction_data() {
         QTest::addColumn<QDate>("today");
-        QTest::addColumn<int>("ks");
+        QTest::addColumn<CalendarSystem>("ks");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("message");
         const QString gks = QStringLiteral("Ресурс для даты 01.01.2100 не найден");
@@ -236,16 +231,16 @@ private slots:
                        {"maximise", Action::Maximise},
                        {"restore", Action::Restore}};
         for (const auto& a : actions) {
-            QTest::newRow(qPrintable(QStringLiteral("gks, ") + QLatin1String(a.name))) << QDate(2100, 1, 1) << 1 << a.action << gks;
-            QTest::newRow(qPrintable(QStringLiteral("vrks, ") + QLatin1String(a.name))) << QDate(2050, 1, 1) << 2 << a.action << day;
+            QTest::newRow(qPrintable(QStringLiteral("gks, ") + QLatin1String(a.name))) << QDate(2100, 1, 1) << Gks << a.action << gks;
+            QTest::newRow(qPrintable(QStringLiteral("vrks, ") + QLatin1String(a.name))) << QDate(2050, 1, 1) << Vrks << a.action << day;
         }
         // Before the table every VRKS screen fails: the click leads from the calendar table on.
-        QTest::newRow("vrks, sheet click from the calendar table") << QDate(1900, 1, 1) << 2 << Action::CycleClick
+        QTest::newRow("vrks, sheet click from the calendar table") << QDate(1900, 1, 1) << Vrks << Action::CycleClick
                                                                    << QStringLiteral("Ресурс для даты 01.01.1900 не найден");
     }
     void oneMessagePerAction() {
         QFETCH(QDate, today);
-        QFETCH(int, ks);
+        QFETCH(CalendarSystem, ks);
         QFETCH(Action, action);
         QFETCH(QString, message);
         zuvtest::FixedToday fixed(today);
@@ -254,20 +249,20 @@ private slots:
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const DatedScreen dated{ks, ks == 1 ? 6 : (action == Action::CycleClick ? 6 : 11)};
+        const Screen dated{ks, ks == Gks || action == Action::CycleClick ? M::DatedSheet : M::VrksDayTable};
         auto clickTheCircle = [&w, StartImage] {
             StartImageMousePos = QPoint(StartImage->width() / 2, StartImage->height() / 2);
             w.StartImageClick();
         };
         // The state before the action; whatever it showed does not count.
         w.CurKS = ks;
-        w.CurrentMode = 100;
+        w.CurrentMode = M::MainPage;
         w.SelectMode();
         switch (action) {
         case Action::CircleClick:
         case Action::SectionMenu: break;
         case Action::CircleClickMaximised: w.N1Click(); break;
-        case Action::CycleClick: w.CurrentMode = 12; w.SelectMode(); break;
+        case Action::CycleClick: w.CurrentMode = M::VrksCalendarTable; w.SelectMode(); break;
         case Action::Reduce: enter(w, dated); w.N33Click(); break;
         case Action::Restore: enter(w, dated); w.N1Click(); break;
         case Action::Enlarge:
@@ -297,7 +292,7 @@ private slots:
         TFormZUV w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        enter(w, {2, 12});
+        enter(w, {Vrks, M::VrksCalendarTable});
         QVERIFY(recorder.messages.isEmpty());
         QVERIFY(component<QTimer>(w, "Timer1")->isActive());
     }

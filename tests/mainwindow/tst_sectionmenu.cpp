@@ -5,6 +5,7 @@
 #include "core/FrameLayout.h"
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::components;
 using zuvtest::menuItem;
@@ -166,7 +167,7 @@ private slots:
         QCOMPARE(SelectMnuIndex, 5);
         verifyEntrySizes(w, 5);
         QCOMPARE(mnu1->pos(), QPoint(0, 0));
-        QCOMPARE(f.screen(), (zuvtest::Screen{0, 7, 0}));
+        QCOMPARE(f.screen(), (zuvtest::Screen{NoSystem, M::ProgramMain}));
     }
 
     // A new panel height places the labels again; the enlarged entry stays enlarged.
@@ -196,7 +197,7 @@ private slots:
         QFETCH(int, index);
         ShownForm f;
         TFormZUV& w = f.form;
-        f.apply({0, 17, 0});
+        f.apply({NoSystem, M::Control});
         const QList<AutoLabel*> labels = controlLabels(w);
         const int tops[] = {3, 19, 36, 53, 69};
         for (AutoLabel* label : labels) QCOMPARE(label->font().pointSizeF(), 13 * 72.0 / 96.0);

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::menuItem;
 using zuvtest::pointerTo;
@@ -65,15 +66,15 @@ private slots:
         QTest::addColumn<QSize>("enlarged");
         QTest::addColumn<int>("horizontal");
         // Sides hidden: the container is 637 × 417.
-        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
-        QTest::newRow("gks dating, three times") << QList<Screen>{{1, 100, 0}, {1, 3, 0}} << QSize(637, 417) << QSize(1911, 1251) << 637;
-        QTest::newRow("vrks dating") << QList<Screen>{{2, 100, 0}, {2, 3, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
-        QTest::newRow("gks dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
-        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("gks chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("gks dating, three times") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Dating}} << QSize(637, 417) << QSize(1911, 1251) << 637;
+        QTest::newRow("vrks dating") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::Dating}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("gks dated sheet") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}} << QSize(637, 417) << QSize(1274, 834) << 318;
+        QTest::newRow("vrks day table") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::VrksDayTable}} << QSize(637, 417) << QSize(1274, 834) << 318;
         // Sides shown: 414 × 417.
-        QTest::newRow("gks description") << QList<Screen>{{1, 100, 0}, {1, 5, 0}} << QSize(414, 417) << QSize(828, 834) << 207;
-        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << QSize(414, 417) << QSize(828, 834) << 207;
-        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << QSize(414, 417) << QSize(828, 834) << 207;
+        QTest::newRow("gks description") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Description}} << QSize(414, 417) << QSize(828, 834) << 207;
+        QTest::newRow("interface") << QList<Screen>{{NoSystem, M::Interface}} << QSize(414, 417) << QSize(828, 834) << 207;
+        QTest::newRow("patent") << QList<Screen>{{NoSystem, M::Control}, {NoSystem, M::Control, PatentPage}} << QSize(414, 417) << QSize(828, 834) << 207;
     }
     void enlargeAndReduce() {
         QFETCH(QList<Screen>, road);
@@ -113,11 +114,11 @@ private slots:
         TFormZUV& w = f.form;
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
-        f.apply({1, 100, 0});
-        f.apply({1, 2, 0});
+        f.apply({Gks, M::MainPage});
+        f.apply({Gks, M::Chronology});
         menuItem(w, 33)->trigger();
         menuItem(w, 30)->trigger();  // the dating page: still the size computed before
-        QCOMPARE(f.screen(), (Screen{1, 3, 0}));
+        QCOMPARE(f.screen(), (Screen{Gks, M::Dating}));
         QCOMPARE(StartImage->size(), QSize(1274, 834));
         QCOMPARE(StartPanel->HorzPosition(), 1274 / 2 - 1274 / 4);
         QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), QSize(1274, 834));
@@ -140,21 +141,21 @@ private slots:
     void sheetMenu_data() {
         QTest::addColumn<QList<Screen>>("road");
         QTest::addColumn<bool>("datingEnabled");
-        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}} << true;
-        QTest::newRow("vrks year sheets") << QList<Screen>{{2, 100, 0}, {2, 6, 0}} << true;
-        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}} << true;
-        QTest::newRow("vrks calendar table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}, {2, 12, 0}} << true;
-        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}} << false;
-        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}} << false;
-        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}} << false;
-        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}} << false;
-        QTest::newRow("gks dating") << QList<Screen>{{1, 100, 0}, {1, 3, 0}} << false;
-        QTest::newRow("vrks astronomical") << QList<Screen>{{2, 100, 0}, {2, 9, 0}} << false;
-        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}} << false;
-        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}} << false;
-        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}} << false;
+        QTest::newRow("gks dated") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}} << true;
+        QTest::newRow("vrks year sheets") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::DatedSheet}} << true;
+        QTest::newRow("vrks day table") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::VrksDayTable}} << true;
+        QTest::newRow("vrks calendar table") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::VrksDayTable}, {Vrks, M::VrksCalendarTable}} << true;
+        QTest::newRow("gks main") << QList<Screen>{{Gks, M::MainPage}} << false;
+        QTest::newRow("vrks main") << QList<Screen>{{Vrks, M::MainPage}} << false;
+        QTest::newRow("zuv main") << QList<Screen>{{Zuv, M::MainPage}} << false;
+        QTest::newRow("gks chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}} << false;
+        QTest::newRow("gks dating") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Dating}} << false;
+        QTest::newRow("vrks astronomical") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::Astronomical}} << false;
+        QTest::newRow("zuv description") << QList<Screen>{{Zuv, M::MainPage}, {Zuv, M::Description}} << false;
+        QTest::newRow("interface") << QList<Screen>{{NoSystem, M::Interface}} << false;
+        QTest::newRow("patent") << QList<Screen>{{NoSystem, M::Control}, {NoSystem, M::Control, PatentPage}} << false;
         // From a dated screen to one that is not: the item is disabled again.
-        QTest::newRow("after the dated sheet") << QList<Screen>{{1, 100, 0}, {1, 6, 0}, {1, 2, 0}} << false;
+        QTest::newRow("after the dated sheet") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}, {Gks, M::Chronology}} << false;
     }
     void sheetMenu() {
         QFETCH(QList<Screen>, road);
@@ -164,7 +165,7 @@ private slots:
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         for (const Screen& s : road) {
             f.apply(s);
-            if (s.mode == 6 || s.mode == 11 || s.mode == 12) {  // open and close the menu there
+            if (s.mode == M::DatedSheet || s.mode == M::VrksDayTable || s.mode == M::VrksCalendarTable) {  // open and close the menu there
                 zuvtest::contextClick(StartImage, QPoint(50, 50));
                 f.closeMenus();
             }
@@ -181,7 +182,7 @@ private slots:
     // The central circle of a main page: centre (207, 208), r = 831 div 23 = 36 in the
     // 414 × 417 view; a point at distance exactly r is inside.
     void centralCircle_data() {
-        QTest::addColumn<int>("ks");
+        QTest::addColumn<CalendarSystem>("ks");
         QTest::addColumn<QPoint>("pos");
         QTest::addColumn<bool>("inside");
         const struct {
@@ -194,25 +195,25 @@ private slots:
                       {"up beyond r", {207, 171}, false},    {"down at r", {207, 244}, true},
                       {"down beyond r", {207, 245}, false},  {"diagonal 35.4", {232, 233}, true},
                       {"diagonal 36.8", {233, 234}, false},  {"corner of the view", {2, 2}, false}};
-        for (int ks : {1, 2})
-            for (const auto& p : points) QTest::addRow("%s, system %d", p.name, ks) << ks << p.pos << p.inside;
+        for (CalendarSystem ks : {Gks, Vrks})
+            for (const auto& p : points) QTest::addRow("%s, system %d", p.name, int(ks)) << ks << p.pos << p.inside;
     }
     void centralCircle() {
-        QFETCH(int, ks);
+        QFETCH(CalendarSystem, ks);
         QFETCH(QPoint, pos);
         QFETCH(bool, inside);
         ShownForm f;
         TFormZUV& w = f.form;
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         QTimer* Timer1 = component<QTimer>(w, "Timer1");
-        f.apply({ks, 100, 0});
+        f.apply({ks, M::MainPage});
         QCOMPARE(StartImage->size(), QSize(414, 417));
         const qint64 before = cornerPicture(w);
         clickSheet(w, pos);
         QCOMPARE(StartImageMousePos, pos);
         if (inside) {
-            QCOMPARE(f.screen(), (Screen{ks, ks == 1 ? 6 : 11, 0}));
-            QCOMPARE(w.BakMode, ks == 1 ? 6 : 11);
+            QCOMPARE(f.screen(), (Screen{ks, ks == Gks ? M::DatedSheet : M::VrksDayTable}));
+            QCOMPARE(w.BakMode, ks == Gks ? M::DatedSheet : M::VrksDayTable);
             QVERIFY(w.IsMaximized());
             QVERIFY(w.IsStayOnTop());
             QVERIFY(!menuItem(w, 1)->isEnabled());
@@ -220,7 +221,7 @@ private slots:
             QVERIFY(StartImage->HasPicture());
             QCOMPARE(w.PenColor, w.gdi_clBlue);  // drawn at once, then once more in the next colour
         } else {
-            QCOMPARE(f.screen(), (Screen{ks, 100, 0}));
+            QCOMPARE(f.screen(), (Screen{ks, M::MainPage}));
             QVERIFY(!w.IsMaximized());
             QVERIFY(!Timer1->isActive());
             QCOMPARE(cornerPicture(w), before);
@@ -233,11 +234,11 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
-        f.apply({1, 100, 0});
+        f.apply({Gks, M::MainPage});
         pointerTo(StartImage, QPoint(20, 20));
         StartImageMousePos = QPoint(207, 208);  // as if the last move had been to the centre
         QTest::mouseClick(StartImage, Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(f.screen(), (Screen{1, 6, 0}));
+        QCOMPARE(f.screen(), (Screen{Gks, M::DatedSheet}));
     }
 
     // Already maximised: the dated screen opens in the same window state.
@@ -245,10 +246,10 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         menuItem(w, 1)->trigger();
-        f.apply({2, 100, 0});
+        f.apply({Vrks, M::MainPage});
         const QRect maximised = w.geometry();
         clickSheet(w, viewCentre(w));
-        QCOMPARE(f.screen(), (Screen{2, 11, 0}));
+        QCOMPARE(f.screen(), (Screen{Vrks, M::VrksDayTable}));
         QVERIFY(w.IsMaximized());
         QCOMPARE(w.geometry(), maximised);
         QVERIFY(component<QTimer>(w, "Timer1")->isActive());
@@ -257,11 +258,11 @@ private slots:
     // With the picker open a click only hides it, wherever it falls.
     void clickHidesThePicker_data() {
         QTest::addColumn<QList<Screen>>("road");
-        QTest::newRow("vrks main") << QList<Screen>{{2, 100, 0}};
-        QTest::newRow("gks main") << QList<Screen>{{1, 100, 0}};
-        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}};
-        QTest::newRow("vrks day table") << QList<Screen>{{2, 100, 0}, {2, 11, 0}};
-        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}};
+        QTest::newRow("vrks main") << QList<Screen>{{Vrks, M::MainPage}};
+        QTest::newRow("gks main") << QList<Screen>{{Gks, M::MainPage}};
+        QTest::newRow("zuv main") << QList<Screen>{{Zuv, M::MainPage}};
+        QTest::newRow("vrks day table") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::VrksDayTable}};
+        QTest::newRow("gks chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}};
     }
     void clickHidesThePicker() {
         QFETCH(QList<Screen>, road);
@@ -283,20 +284,20 @@ private slots:
     // neither a main page nor a VRKS dated screen.
     void clicksThatDoNothing_data() {
         QTest::addColumn<QList<Screen>>("road");
-        QTest::newRow("zuv main") << QList<Screen>{{4, 100, 0}};
-        QTest::newRow("zuv description") << QList<Screen>{{4, 100, 0}, {4, 5, 0}};
-        QTest::newRow("gks dated") << QList<Screen>{{1, 100, 0}, {1, 6, 0}};
-        QTest::newRow("gks chronology") << QList<Screen>{{1, 100, 0}, {1, 2, 0}};
-        QTest::newRow("gks dating") << QList<Screen>{{1, 100, 0}, {1, 3, 0}};
-        QTest::newRow("gks standard") << QList<Screen>{{1, 100, 0}, {1, 15, 0}};
-        QTest::newRow("gks lilian") << QList<Screen>{{1, 100, 0}, {1, 16, 0}};
-        QTest::newRow("gks description") << QList<Screen>{{1, 100, 0}, {1, 5, 0}};
-        QTest::newRow("vrks dating") << QList<Screen>{{2, 100, 0}, {2, 3, 0}};
-        QTest::newRow("vrks chronology") << QList<Screen>{{2, 100, 0}, {2, 2, 0}};
-        QTest::newRow("vrks annual") << QList<Screen>{{2, 100, 0}, {2, 1, 0}};
-        QTest::newRow("vrks description") << QList<Screen>{{2, 100, 0}, {2, 5, 0}};
-        QTest::newRow("interface") << QList<Screen>{{0, 8, 0}};
-        QTest::newRow("patent") << QList<Screen>{{0, 17, 0}, {0, 17, 18}};
+        QTest::newRow("zuv main") << QList<Screen>{{Zuv, M::MainPage}};
+        QTest::newRow("zuv description") << QList<Screen>{{Zuv, M::MainPage}, {Zuv, M::Description}};
+        QTest::newRow("gks dated") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::DatedSheet}};
+        QTest::newRow("gks chronology") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Chronology}};
+        QTest::newRow("gks dating") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Dating}};
+        QTest::newRow("gks standard") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::GregorianStandard}};
+        QTest::newRow("gks lilian") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::JulianLilian}};
+        QTest::newRow("gks description") << QList<Screen>{{Gks, M::MainPage}, {Gks, M::Description}};
+        QTest::newRow("vrks dating") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::Dating}};
+        QTest::newRow("vrks chronology") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::Chronology}};
+        QTest::newRow("vrks annual") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::DateStandard}};
+        QTest::newRow("vrks description") << QList<Screen>{{Vrks, M::MainPage}, {Vrks, M::Description}};
+        QTest::newRow("interface") << QList<Screen>{{NoSystem, M::Interface}};
+        QTest::newRow("patent") << QList<Screen>{{NoSystem, M::Control}, {NoSystem, M::Control, PatentPage}};
     }
     void clicksThatDoNothing() {
         QFETCH(QList<Screen>, road);
@@ -323,16 +324,16 @@ private slots:
         AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
         QTimer* Timer1 = component<QTimer>(w, "Timer1");
-        f.apply({2, 100, 0});
-        f.apply({2, 11, 0});
+        f.apply({Vrks, M::MainPage});
+        f.apply({Vrks, M::VrksDayTable});
         const QString upper = CurrentKSLabel->text();
         const QString lower = CurrentModeLabel->text();
         const QDate minDate = MCal->MinDate();
         Timer1->stop();
         qint64 before = cornerPicture(w);
         clickSheet(w, QPoint(30, 40));  // anywhere on the sheet
-        QCOMPARE(f.screen(), (Screen{2, 12, 0}));
-        QCOMPARE(w.BakMode, 11);  // no SelectMode
+        QCOMPARE(f.screen(), (Screen{Vrks, M::VrksCalendarTable}));
+        QCOMPARE(w.BakMode, M::VrksDayTable);  // no SelectMode
         QVERIFY(Timer1->isActive());
         QCOMPARE(CurrentKSLabel->text(), upper);
         QCOMPARE(CurrentModeLabel->text(), lower);
@@ -340,14 +341,14 @@ private slots:
         QCOMPARE(cornerPicture(w), before);
 
         clickSheet(w, QPoint(300, 200));
-        QCOMPARE(f.screen(), (Screen{2, 6, 0}));
-        QCOMPARE(w.BakMode, 6);
+        QCOMPARE(f.screen(), (Screen{Vrks, M::DatedSheet}));
+        QCOMPARE(w.BakMode, M::DatedSheet);
         QVERIFY(cornerPicture(w) != before);
         before = cornerPicture(w);
 
         clickSheet(w, QPoint(31, 41));
-        QCOMPARE(f.screen(), (Screen{2, 11, 0}));
-        QCOMPARE(w.BakMode, 11);
+        QCOMPARE(f.screen(), (Screen{Vrks, M::VrksDayTable}));
+        QCOMPARE(w.BakMode, M::VrksDayTable);
         QVERIFY(cornerPicture(w) != before);
         QVERIFY(Timer1->isActive());
         QVERIFY(!w.IsMaximized());  // only the main page's click maximises
@@ -390,8 +391,8 @@ private slots:
         TFormZUV& w = f.form;
         ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
-        f.apply({1, 100, 0});
-        f.apply({1, 5, 0});  // a sheet with the side panels shown
+        f.apply({Gks, M::MainPage});
+        f.apply({Gks, M::Description});  // a sheet with the side panels shown
         menuItem(w, 33)->trigger();
         QCoreApplication::processEvents();  // the scroll bars settle
         QScrollBar* bar = StartPanel->verticalScrollBar();
@@ -425,8 +426,8 @@ private slots:
         TFormZUV& w = f.form;
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
-        f.apply({1, 100, 0});
-        f.apply({1, 5, 0});
+        f.apply({Gks, M::MainPage});
+        f.apply({Gks, M::Description});
         menuItem(w, 33)->trigger();
         const QPoint at = onSheet(w, QPoint(100, 100));
         ::wheel(StartImage, at, -60);
@@ -444,8 +445,8 @@ private slots:
         TFormZUV& w = f.form;
         ImageControl* StartImage = component<ImageControl>(w, "StartImage");
         ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
-        f.apply({1, 100, 0});
-        f.apply({1, 6, 0});
+        f.apply({Gks, M::MainPage});
+        f.apply({Gks, M::DatedSheet});
         menuItem(w, 33)->trigger();
         QCoreApplication::processEvents();
         for (int notch = 0; notch < 30; ++notch) ::wheel(StartImage, onSheet(w, QPoint(300, 200)), -120);
@@ -463,7 +464,7 @@ private slots:
         TFormZUV& w = f.form;
         Panel* ControlMenuPanel = component<Panel>(w, "ControlMenuPanel");
         ScrollBox* StartPanel = component<ScrollBox>(w, "StartPanel");
-        f.apply({0, 17, 0});
+        f.apply({NoSystem, M::Control});
         menuItem(w, 33)->trigger();
         QVERIFY(ControlMenuPanel->isVisible());
         ::wheel(ControlMenuPanel, QPoint(60, 150), -120);

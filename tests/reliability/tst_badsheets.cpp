@@ -61,11 +61,11 @@ private slots:
         w.SetResourceStore(&store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.CurKS = ks;
-        w.CurrentMode = 100;
+        w.CurKS = CalendarSystem(ks);  // the design's codes
+        w.CurrentMode = ScreenMode::MainPage;
         w.SelectMode();
         recorder.messages.clear();
-        w.CurrentMode = mode;
+        w.CurrentMode = ScreenMode(mode);
         w.SelectMode();
         if (drawable) {
             QVERIFY(recorder.messages.isEmpty());

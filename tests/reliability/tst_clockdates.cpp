@@ -70,10 +70,10 @@ private slots:
         for (const auto& s : screens) {
             recorder.messages.clear();
             w.CurDate = today;  // what the start-up date hands to every screen
-            w.CurKS = s.ks;
-            w.CurrentMode = 100;
+            w.CurKS = CalendarSystem(s.ks);  // the design's codes
+            w.CurrentMode = ScreenMode::MainPage;
             w.SelectMode();
-            w.CurrentMode = s.mode;
+            w.CurrentMode = ScreenMode(s.mode);
             w.SelectMode();
             const QString where = QStringLiteral("screen (%1, %2): ").arg(s.ks).arg(s.mode);
             if (s.outcome.isEmpty()) {

@@ -92,10 +92,10 @@ private slots:
         TFormZUV w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.CurKS = ks;
-        w.CurrentMode = 100;
+        w.CurKS = CalendarSystem(ks);  // the design's codes
+        w.CurrentMode = ScreenMode::MainPage;
         w.SelectMode();
-        w.CurrentMode = mode;
+        w.CurrentMode = ScreenMode(mode);
         w.SelectMode();
         for (int i = 0; i < 200; ++i) w.Timer1Timer();
         QApplication::processEvents();
@@ -126,7 +126,7 @@ private slots:
         for (int round = 0; round < 5; ++round) visitEveryScreen(w);
         QApplication::processEvents();
         const Level after = now();
-        QCOMPARE(w.CurrentMode, 7);
+        QCOMPARE(w.CurrentMode, ScreenMode::ProgramMain);
         QCOMPARE(after.pictures, first.pictures);
         QCOMPARE(after.streams, 0);
         QVERIFY2(!kResidentSizeIsMeaningful || after.rssKb - first.rssKb < 4096,

@@ -5,14 +5,29 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Clock.h"
+#include "core/Screen.h"
 
 #include <QAction>
 #include <QDate>
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QStringList>
 
 namespace zuvtest {
+
+// Short names for the suites' screen tables: {Gks, M::DatedSheet}, {NoSystem, M::Control, PatentPage}.
+using zuv::Screen;
+using M = zuv::ScreenMode;
+constexpr zuv::CalendarSystem NoSystem = zuv::CalendarSystem::None;
+constexpr zuv::CalendarSystem Gks = zuv::CalendarSystem::Gregorian;
+constexpr zuv::CalendarSystem Vrks = zuv::CalendarSystem::Vrks;
+constexpr zuv::CalendarSystem Zuv = zuv::CalendarSystem::Zuv;
+constexpr zuv::ControlPage PatentPage = zuv::ControlPage::Patent;
+
+inline QString describe(const Screen& s) {
+    return QStringLiteral("(%1, %2, %3)").arg(int(s.system)).arg(int(s.mode)).arg(int(s.page));
+}
 
 // A window's component by the name its design gives it (its objectName), found as a user's
 // tools find it. A name the window lacks stops the run: a renamed component must not pass.
@@ -57,3 +72,6 @@ public:
 };
 
 }  // namespace zuvtest
+
+Q_DECLARE_METATYPE(zuv::Screen)
+Q_DECLARE_METATYPE(zuv::CalendarSystem)
