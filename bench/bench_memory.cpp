@@ -29,11 +29,8 @@ long residentKb() {
 }
 
 void enter(TFormZUV& w, CalendarSystem ks, ScreenMode mode) {
-    w.CurKS = ks;
-    w.CurrentMode = ScreenMode::MainPage;
-    w.SelectMode();
-    w.CurrentMode = mode;
-    w.SelectMode();
+    w.ShowScreen({ks, ScreenMode::MainPage});
+    w.ShowScreen({ks, mode});
 }
 
 // One child's steps; prints "start dated first-round changes ticks scratch" in kB.
@@ -49,7 +46,7 @@ int runChild(bool fast) {
     w.resize(1920, 1080);
     QApplication::processEvents();
     enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);  // the VRKS year sheet
-    for (int i = 0; i < 50; ++i) w.ShowDataScreen();
+    for (int i = 0; i < 50; ++i) zuvtest::tick(w);
     QApplication::processEvents();
     const long dated = residentKb();
 
@@ -57,9 +54,7 @@ int runChild(bool fast) {
     // what 1,000 more changes add is growth.
     const auto changeScreens = [&w](int count) {
         for (int i = 0; i < count; ++i) {
-            w.CurKS = i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks;
-            w.CurrentMode = i % 3 ? ScreenMode::Description : ScreenMode::MainPage;
-            w.SelectMode();
+            w.ShowScreen({i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks, i % 3 ? ScreenMode::Description : ScreenMode::MainPage});
             if (i % 50 == 0) QApplication::processEvents();
         }
         enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);
@@ -71,7 +66,7 @@ int runChild(bool fast) {
     const long changes = residentKb();
 
     for (int i = 0; i < 10000; ++i) {
-        w.ShowDataScreen();
+        zuvtest::tick(w);
         if (i % 100 == 0) QApplication::processEvents();
     }
     const long ticks = residentKb();

@@ -65,16 +65,12 @@ struct Dated {
 };
 
 void enter(TFormZUV& w, CalendarSystem ks, ScreenMode mode) {
-    w.CurKS = ks;
-    w.CurrentMode = ScreenMode::MainPage;
-    w.SelectMode();
-    w.CurrentMode = mode;
-    w.SelectMode();
+    w.ShowScreen({ks, ScreenMode::MainPage});
+    w.ShowScreen({ks, mode});
 }
 
 void setViewSize(TFormZUV& w, const QSize& size) {
-    w.resize(size);
-    w.DockPanels();
+    w.resize(size);  // the shown window lays its panels out at once
 }
 
 }  // namespace
@@ -153,22 +149,20 @@ int main(int argc, char** argv) {
             setViewSize(w, size.window);
             enter(w, dated[i].ks, dated[i].mode);
             if (size.zoom) {
-                w.CurKS = CalendarSystem::Gregorian;  // ×3 is the Gregorian dating page's factor; then back
-                w.CurrentMode = ScreenMode::Dating;
-                w.SetBigSize();
-                w.CurKS = dated[i].ks;
-                w.CurrentMode = dated[i].mode;
-                w.SelectMode();
+                // ×3 is the Gregorian dating page's factor; then back to the dated screen, enlarged.
+                w.ShowScreen({CalendarSystem::Gregorian, ScreenMode::Dating});
+                menuItem(w, 33)->trigger();
+                w.ShowScreen({dated[i].ks, dated[i].mode});
             }
-            w.ShowDataScreen();  // the first tick after entry settles the picture
+            zuvtest::tick(w);  // the first tick after entry settles the picture
             const double tick = medianMs(200, [&] {
-                w.ShowDataScreen();
+                zuvtest::tick(w);
                 QApplication::processEvents();  // the update of the changed cells, as after a real tick
             });
-            const double marking = medianMs(200, [&] { w.ShowDataScreen(); });
+            const double marking = medianMs(200, [&] { zuvtest::tick(w); });
             std::printf("  %-14s %-20s view %4dx%-4d %7.3f ms, of which the marking %.3f ms  (decode once / tick = %.0fx)\n",
                         dated[i].label, size.label, StartImage->width(), StartImage->height(), tick, marking, decodes[i] / tick);
-            w.SetNormalSize();
+            menuItem(w, 34)->trigger();
         }
     }
 
@@ -186,15 +180,11 @@ int main(int argc, char** argv) {
                 setFastPngPath(fast);
                 std::vector<double> times;
                 for (int i = 0; i < 5; ++i) {
-                    w.CurKS = row.system.value_or(CalendarSystem::None);
-                    w.CurrentMode = row.mode == ScreenMode::MainPage ? ScreenMode::ProgramMain : ScreenMode::MainPage;
-                    w.SelectMode();
+                    w.ShowScreen({row.system.value_or(CalendarSystem::None), row.mode == ScreenMode::MainPage ? ScreenMode::ProgramMain : ScreenMode::MainPage});
                     QApplication::processEvents();
                     QElapsedTimer timer;
                     timer.start();
-                    w.CurrentMode = row.mode;
-                    w.PatentMode = row.page.value_or(ControlPage::Menu);
-                    w.SelectMode();
+                    w.ShowScreen({row.system.value_or(CalendarSystem::None), row.mode, row.page.value_or(ControlPage::Menu)});
                     w.repaint();
                     times.push_back(double(timer.nsecsElapsed()) / 1e6);
                 }
@@ -263,9 +253,7 @@ int main(int argc, char** argv) {
     // Memory over many screen changes through the heaviest pictures.
     const long beforeChanges = residentKb();
     for (int i = 0; i < 1000; ++i) {
-        w.CurKS = i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks;
-        w.CurrentMode = i % 3 ? ScreenMode::Description : ScreenMode::MainPage;
-        w.SelectMode();
+        w.ShowScreen({i % 2 ? CalendarSystem::Zuv : CalendarSystem::Vrks, i % 3 ? ScreenMode::Description : ScreenMode::MainPage});
         if (i % 50 == 0) QApplication::processEvents();
     }
     std::printf("resident size over 1000 screen changes: %ld kB before, %ld kB after; scratch buffer %lld kB\n", beforeChanges,
@@ -274,10 +262,10 @@ int main(int argc, char** argv) {
     // Memory on a dated screen at 1920 x 1080, over many ticks.
     setViewSize(w, QSize(1920, 1080));
     enter(w, CalendarSystem::Vrks, ScreenMode::DatedSheet);
-    for (int i = 0; i < 50; ++i) w.ShowDataScreen();
+    for (int i = 0; i < 50; ++i) zuvtest::tick(w);
     const long before = residentKb();
     for (int i = 0; i < memoryTicks; ++i) {
-        w.ShowDataScreen();
+        zuvtest::tick(w);
         if (i % 100 == 0) QApplication::processEvents();
     }
     const long after = residentKb();

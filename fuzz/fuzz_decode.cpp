@@ -1,11 +1,11 @@
 // Fuzzes the picture path of the main window: arbitrary bytes stored under a sheet's name go
-// through LoadResToStream, the decoder and the fitted drawing of LoadResToImageEx, and
-// through a marker that loads the same name.
+// through the loaders (stream, decoder, fitted drawing) and through the Gregorian marker,
+// which loads the same name for the day it is handed at start-up.
 #include "ResourceStore.h"
-#include "TestSupport.h"
+#include "platform/Clock.h"
 #include "core/PictureFit.h"
+#include "mainwindow/Loaders.h"
 #include "mainwindow/ZUVunit.h"
-#include "platform/ImageControl.h"
 #include "platform/MessageBox.h"
 
 #include <QApplication>
@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
     zuv::setMessageSink([](const QString&) {});
+    zuv::setTodayProvider([] { return QDate(2006, 6, 15); });  // a day on the sheet GS2005
     store = new zuv::ResourceStore(zuv::ResourceStore::embedded());
     form = new zuv::TFormZUV;
     form->SetResourceStore(store);
@@ -32,10 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store->put(zuv::StoreKind::RawData, QStringLiteral("GS2005"), bytes);
     QImage surface(120, 90, QImage::Format_ARGB32_Premultiplied);
     surface.fill(Qt::white);
-    form->LoadResToImageEx(surface, 1, 1, 120, 90, QStringLiteral("gs2005"), size % 2 == 0 ? zuv::Fit::KeepProportions : zuv::Fit::Stretch);
-    zuvtest::component<zuv::ImageControl>(*form, QStringLiteral("StartImage"))->resize(160, 100);
-    form->PenColor = form->gdi_clWhite;
-    form->ClearPicture();
-    (void)form->PaintDateGKS(QDate(2006, 6, 15));
+    zuv::DrawResource(*store, surface, QRect(1, 1, 120, 90), QStringLiteral("gs2005"),
+                      size % 2 == 0 ? zuv::Fit::KeepProportions : zuv::Fit::Stretch);
+    form->SetResourceStore(store);  // forgets the sheet fitted from the last input
+    form->ShowScreen({zuv::CalendarSystem::Gregorian, zuv::ScreenMode::DatedSheet});
     return 0;
 }

@@ -54,4 +54,14 @@ private:
     QHash<QString, Entry> m_entries;
 };
 
+// The store a window reads: the embedded one unless a test hands it another.
+class StoreChoice {
+public:
+    void SetResourceStore(ResourceStore* store) { m_store = store; }
+    ResourceStore& Store() const { return m_store ? *m_store : ResourceStore::embedded(); }
+
+private:
+    ResourceStore* m_store = nullptr;
+};
+
 }  // namespace zuv

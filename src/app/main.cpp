@@ -2,8 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/Translations.h"
-#include "kstbl/KStbl.h"
-#include "mainwindow/ZUVunit.h"
+#include "app/ProgramWindows.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -33,6 +32,7 @@ int main(int argc, char** argv) {
 
     zuv::TFormZUV formZUV;
     zuv::TKStblForm ksTblForm;  // created hidden; nothing in the main window shows it
+    zuv::ConnectProgramWindows(formZUV, ksTblForm);
     formZUV.show();
     return app.exec();
 }

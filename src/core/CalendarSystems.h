@@ -4,7 +4,9 @@
 
 namespace zuv {
 
-inline const char* const kCalendarSystemNames[25] = {
+constexpr int kCalendarSystemCount = 25;
+
+inline const char* const kCalendarSystemNames[kCalendarSystemCount] = {
     "кс зувская", "кс григорианская", "кс варийская", "кс юлианская", "кс дендерская",
     "кс бахайская", "кс арабская", "кс каргопольская", "кс фестская", "кс тэнгрианская",
     "кс миттельбергская", "кс сторожевская", "кс ориньякская", "кс радимичская", "кс ачинская",

@@ -105,6 +105,20 @@ std::optional<int> vrksBlockBaseColumn(int yuga) {
     return std::nullopt;
 }
 
+namespace {
+// A day of the year in the four stacked year tables of a VRKS sheet: its cell, column header
+// and row header in the first table, then its cell and row header in each of the three below.
+void addDayInFourTables(std::vector<GridCell>& cells, int col, int row) {
+    cells.push_back({col, row});
+    cells.push_back({col, 10});
+    cells.push_back({1, row});
+    for (int t = 1; t <= 3; ++t) {
+        cells.push_back({col, row + 11 * t});
+        cells.push_back({1, row + 11 * t});
+    }
+}
+}  // namespace
+
 MarkPlan planPaintDateGKS(const QDate& inDate, const QDate& today) {
     MarkPlan plan;
     plan.grid = gksGrid();
@@ -153,13 +167,7 @@ MarkPlan planPaintDateVRKS(const QDate& inDate, const QStringList& vrksData) {
 
     std::vector<GridCell>& cells = plan.cells;
     if (!extraDay) {
-        cells.push_back({col, row});
-        cells.push_back({col, 10});
-        cells.push_back({1, row});
-        for (int t = 1; t <= 3; ++t) {
-            cells.push_back({col, row + 11 * t});
-            cells.push_back({1, row + 11 * t});
-        }
+        addDayInFourTables(cells, col, row);
     } else {
         cells.push_back({kYugaTableExtraColumn + shift, row + 45});  // rows 48 … 52
     }
@@ -195,13 +203,7 @@ MarkPlan planVRKS_CalTable(const QDate& inDate, const QStringList& vrksData) {
     const int col = vrksColumn(e->dayYear);
     const int row = vrksRow(e->dayYear);
     // The calendar table has no column for the extra days: they get the bare sheet.
-    if (col < 54) {
-        plan.cells = {{col, row}, {col, 10}, {1, row}};
-        for (int t = 1; t <= 3; ++t) {
-            plan.cells.push_back({col, row + 11 * t});
-            plan.cells.push_back({1, row + 11 * t});
-        }
-    }
+    if (col < 54) addDayInFourTables(plan.cells, col, row);
     plan.ok = true;
     return plan;
 }

@@ -111,4 +111,13 @@ MarkPlan planVRKS_DayTable(const QDate& inDate, const QStringList& vrksData);
 // The outlines of all cells of a plan, in drawing order.
 std::vector<QRect> markRects(const SheetPlacement& p, const MarkPlan& plan);
 
+// The blink's pen colours (ARGB) and their cycle: white, blue, red, white … A pen of any
+// other colour stays as it is.
+constexpr quint32 kPenWhite = 0xFFFFFFFFu;
+constexpr quint32 kPenBlue = 0xFF0000FFu;
+constexpr quint32 kPenRed = 0xFFFF0000u;
+constexpr quint32 nextPenColor(quint32 pen) {
+    return pen == kPenWhite ? kPenBlue : pen == kPenBlue ? kPenRed : pen == kPenRed ? kPenWhite : pen;
+}
+
 }  // namespace zuv

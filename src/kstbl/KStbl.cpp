@@ -3,10 +3,8 @@
 
 #include "KStbl.h"
 
-#include "core/CalendarSystems.h"
 #include "kstbl/KStblIcons.h"
 #include "core/KStblLayout.h"
-#include "mainwindow/ZUVunit.h"
 #include "platform/Components.h"
 #include "platform/Fonts.h"
 #include "platform/WindowServices.h"
@@ -31,11 +29,9 @@ TKStblForm::~TKStblForm() {
     if (KStblForm == this) KStblForm = nullptr;
 }
 
-ResourceStore& TKStblForm::Store() const { return m_store ? *m_store : ResourceStore::embedded(); }
-
 void TKStblForm::BuildComponents() {
     setObjectName(QStringLiteral("KStblForm"));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+    MakeBorderlessWindow(this);
     setWindowTitle(QStringLiteral("Зувская календарная система"));
     // Closing the main window ends the program even while this one is open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -62,10 +58,10 @@ void TKStblForm::BuildComponents() {
     for (AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) label->FitToText();
 
     // The corner pictures show the window's own icons.
-    ImageControl* const corners[] = {MnuImage1, MnuImage2, MnuImage3, MnuImage4};
     for (int n = 1; n <= 4; ++n) {
-        corners[n - 1]->SetPicture(kstblCornerIcon(n));
-        corners[n - 1]->setCursor(Qt::PointingHandCursor);
+        ImageControl* corner = CornerPictures()[size_t(n - 1)];
+        corner->SetPicture(kstblCornerIcon(n));
+        corner->setCursor(Qt::PointingHandCursor);
     }
 
     // The page area: a sunken frame two pixels deep around the page view.
@@ -74,7 +70,7 @@ void TKStblForm::BuildComponents() {
 
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), QStringLiteral("PopupMnuImage1"));
-    for (int n = 4; n <= 28; ++n) N[n] = makeAction(PopupMnuImage1, n, QString::fromUtf8(kCalendarSystemNames[n - 4]));
+    makeSystemItems(PopupMnuImage1, N);
 
     PopupMnuImage2 = named(new QMenu(this), QStringLiteral("PopupMnuImage2"));
     N[1] = makeAction(PopupMnuImage2, 1, QStringLiteral("Развернуть"));
@@ -122,7 +118,7 @@ void TKStblForm::MnuImage4Click() { PopupMnuImage4->popup(PointerScreenPos()); }
 void TKStblForm::N1Click() { setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); }
 
 void TKStblForm::N2Click() {
-    if (FormZUV) FormZUV->show();
+    emit MainWindowWanted();
     // The whole program goes to the taskbar: every open window of it is minimised.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && window->windowType() == Qt::Window)

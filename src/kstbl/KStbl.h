@@ -14,13 +14,13 @@
 
 #include "kstbl/KStblPages.h"
 #include "platform/BandedFrame.h"
+#include "ResourceStore.h"
 
 namespace zuv {
 
-class ResourceStore;
 enum class Fit;
 
-class TKStblForm : public QWidget, private BandedFrame {
+class TKStblForm : public QWidget, private BandedFrame, private StoreChoice {
     Q_OBJECT
 public:
     explicit TKStblForm(QWidget* parent = nullptr);
@@ -71,8 +71,11 @@ public:
     void StartImageClick();
 
     // The resources the window reads (the embedded store unless a test hands it another).
-    void SetResourceStore(ResourceStore* store) { m_store = store; }
-    ResourceStore& Store() const;
+    using StoreChoice::SetResourceStore;
+
+signals:
+    // "Свернуть" wants the main window shown before the whole program goes to the taskbar.
+    void MainWindowWanted();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -82,7 +85,6 @@ private:
     void BuildComponents();
     void ConnectEvents();
 
-    ResourceStore* m_store = nullptr;
     QString m_lastFailedResource;
     bool m_placed = false;  // centred on the desktop at the first show
 };

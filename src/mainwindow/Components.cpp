@@ -7,6 +7,7 @@
 #include "platform/Components.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowServices.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -36,7 +37,7 @@ AutoLabel* makeLabel(QWidget* parent, const char* name, const QString& text, con
 void TFormZUV::BuildComponents() {
     setObjectName(QStringLiteral("FormZUV"));
     setWindowTitle(ProgramName());
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+    MakeBorderlessWindow(this);
     setFont(DesignFont(QStringLiteral("Tahoma"), 11, false));
     resize(640, 465);
     setAutoFillBackground(true);
@@ -137,7 +138,7 @@ void TFormZUV::BuildComponents() {
     KSPanel = named(new Panel(KSAdvPanel), "KSPanel");
     KSPanel->setGeometry(5, -211, 169, 322);
     KSPanel->SetBackground(Qt::white);
-    for (int n = 1; n <= 25; ++n) {
+    for (int n = 1; n <= kCalendarSystemCount; ++n) {
         KSimg[n] = named(new ImageControl(KSPanel), QStringLiteral("KSimg%1").arg(n));
         KSimg[n]->SetStretch(true);
         KSimg[n]->SetProportional(true);
@@ -171,14 +172,14 @@ void TFormZUV::BuildComponents() {
         (*c.field)->FitToText();
     }
     LabelControlPatent->setCursor(Qt::PointingHandCursor);
-    for (AutoLabel* label : {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7, CurrentKSLabel}) label->FitToText();
+    for (AutoLabel* label : SectionEntries()) label->FitToText();
+    CurrentKSLabel->FitToText();
 
     MCal->raise();  // the picker lies above every panel of the window
 
     // Pop-up menus.
     PopupMnuImage1 = named(new QMenu(this), "PopupMnuImage1");
-    for (int n = 4; n <= 28; ++n)
-        N[n] = makeAction(PopupMnuImage1, n, QString::fromUtf8(kCalendarSystemNames[n - 4]));
+    makeSystemItems(PopupMnuImage1, N);
 
     PopupMnuImage2 = named(new QMenu(this), "PopupMnuImage2");
     MnuMainWnd = makeAction(PopupMnuImage2, QStringLiteral("MnuMainWnd"), QStringLiteral("главное окно программы"));

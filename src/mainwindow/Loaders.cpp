@@ -1,8 +1,11 @@
 // The loaders: resource to stream, PNG to a drawing surface, the sheet view, the icon grid
-// and the frame's side pictures. Nothing is kept decoded between calls.
+// and the frame's side pictures. No picture is kept decoded here (the dated sheet's fitted
+// raster is the sheet cache's, Markers.cpp).
 
+#include "Loaders.h"
 #include "ZUVunit.h"
 
+#include "core/CalendarSystems.h"
 #include "core/FailureMessages.h"
 #include "core/FrameLayout.h"
 #include "core/PictureFit.h"
@@ -13,20 +16,26 @@
 
 namespace zuv {
 
-std::unique_ptr<QBuffer> TFormZUV::LoadResToStream(const QString& ResName) {
-    std::unique_ptr<QBuffer> stream = Store().openRawStream(ResName);
-    if (!stream) ShowMessage(resourceLoadFailureMessage(ResName));
+std::unique_ptr<QBuffer> OpenResource(const ResourceStore& store, const QString& name) {
+    std::unique_ptr<QBuffer> stream = store.openRawStream(name);
+    if (!stream) ShowMessage(resourceLoadFailureMessage(name));
     return stream;
 }
 
-void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, Fit fit) {
-    std::unique_ptr<QBuffer> stream = LoadResToStream(ResName);
+void DrawResource(const ResourceStore& store, QImage& surface, const QRect& box, const QString& name, Fit fit) {
+    std::unique_ptr<QBuffer> stream = OpenResource(store, name);
     if (!stream) return;
     const auto target = [&](const QSize& picture) {
-        return fitPictureRect(Left, Top, Width, Height, picture.width(), picture.height(), fit);
+        return fitPictureRect(box.x(), box.y(), box.width(), box.height(), picture.width(), picture.height(), fit);
     };
     if (DrawPicture(surface, stream->data(), target, Scaling::AreaAveraged).isEmpty())
-        ShowMessage(resourceLoadFailureMessage(ResName));  // damaged data: say so once, draw nothing
+        ShowMessage(resourceLoadFailureMessage(name));  // damaged data: say so once, draw nothing
+}
+
+std::unique_ptr<QBuffer> TFormZUV::LoadResToStream(const QString& ResName) { return OpenResource(Store(), ResName); }
+
+void TFormZUV::LoadResToImageEx(QImage& surface, int Left, int Top, int Width, int Height, const QString& ResName, Fit fit) {
+    DrawResource(Store(), surface, QRect(Left, Top, Width, Height), ResName, fit);
 }
 
 void TFormZUV::LoadResToImage(QImage& surface, int Width, int Height, const QString& ResName, Fit fit) {
@@ -43,18 +52,15 @@ void TFormZUV::LoadStartImage(const QString& ResName, Fit fit) {
 void TFormZUV::ClearPicture() {
     m_sheetCache->Clear();
     StartImage->Discard();
-    MnuImage1->Discard();
-    MnuImage2->Discard();
-    MnuImage3->Discard();
-    MnuImage4->Discard();
-    for (int n = 1; n <= 25; ++n) KSimg[n]->Discard();
+    for (ImageControl* corner : CornerPictures()) corner->Discard();
+    for (int n = 1; n <= kCalendarSystemCount; ++n) KSimg[n]->Discard();
 }
 
 void TFormZUV::LoadImage() {
     const IconGrid grid = iconGridFor(KSPanel->size());
-    for (int n = 1; n <= 25; ++n) KSimg[n]->setGeometry(grid.cell(n));
+    for (int n = 1; n <= kCalendarSystemCount; ++n) KSimg[n]->setGeometry(grid.cell(n));
     ClearPicture();
-    for (int n = 1; n <= 25; ++n) {
+    for (int n = 1; n <= kCalendarSystemCount; ++n) {
         ImageControl* icon = KSimg[n];
         QImage& surface = icon->Canvas();
         LoadResToImageEx(surface, 5, 5, icon->width() - 10, icon->height() - 10, QStringLiteral("KSImg%1").arg(n), Fit::Stretch);

@@ -48,14 +48,12 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
     }
 
     const QSize view = StartImage->size();
-    const qreal dpr = StartImage->devicePixelRatioF();
-    const QSize deviceView = (QSizeF(view.expandedTo(QSize(1, 1))) * dpr).toSize();
-    const QImage* fitted = m_sheetCache->Find(plan.sheetName, deviceView);
+    // The cached raster is made as the view's own canvas is, so one copies onto the other.
+    const QImage* fitted = m_sheetCache->Find(plan.sheetName, StartImage->CanvasDeviceSize());
     if (!fitted) {
         std::unique_ptr<QBuffer> stream = LoadResToStream(plan.sheetName);
         if (!stream) return false;  // the loader has said why
-        QImage raster(deviceView, QImage::Format_ARGB32_Premultiplied);
-        raster.setDevicePixelRatio(dpr);
+        QImage raster = StartImage->NewCanvasRaster();
         raster.fill(Qt::white);
         const auto fit = [&view](const QSize& sheet) {
             return drawnSheetRect(placeSheet(view.width(), view.height(), sheet.width(), sheet.height()));
@@ -73,15 +71,17 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
 
     // The drawing surface: the view's own picture, reused when it is already the right raster.
     QImage& surface = StartImage->Canvas();
-    const bool incremental = m_sheetCache->LastMarkIsOn(surface.cacheKey()) && surface.size() == fitted->size();
+    const bool sameRaster = surface.size() == fitted->size() && surface.format() == fitted->format() &&
+                            surface.bytesPerLine() == fitted->bytesPerLine();
     QRegion changed;
-    if (incremental) {
+    if (sameRaster && m_sheetCache->LastMarkIsOn(surface.cacheKey())) {
         for (const QRect& r : m_sheetCache->LastMarkRects()) {
             copyRect(*fitted, surface, r);
             changed += r;
         }
     } else {
-        std::memcpy(surface.bits(), fitted->constBits(), size_t(fitted->sizeInBytes()));
+        if (sameRaster) std::memcpy(surface.bits(), fitted->constBits(), size_t(fitted->sizeInBytes()));
+        else surface = fitted->copy();  // no view shows a raster of another shape; should one, it is copied whole
         changed = surface.rect();
     }
 

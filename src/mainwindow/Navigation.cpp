@@ -7,12 +7,20 @@
 
 namespace zuv {
 
-void TFormZUV::N4Click() { CurKS = CalendarSystem::Zuv; CurrentMode = ScreenMode::MainPage; SelectMode(); }
-void TFormZUV::N5Click() { CurKS = CalendarSystem::Gregorian; CurrentMode = ScreenMode::MainPage; SelectMode(); }
-void TFormZUV::N6Click() { CurKS = CalendarSystem::Vrks; CurrentMode = ScreenMode::MainPage; SelectMode(); }
-void TFormZUV::KSimg1Click() { CurKS = CalendarSystem::Zuv; CurrentMode = ScreenMode::MainPage; SelectMode(); }
-void TFormZUV::KSimg2Click() { CurKS = CalendarSystem::Gregorian; CurrentMode = ScreenMode::MainPage; SelectMode(); }
-void TFormZUV::KSimg3Click() { CurKS = CalendarSystem::Vrks; CurrentMode = ScreenMode::MainPage; SelectMode(); }
+void TFormZUV::ShowScreen(const Screen& screen) {
+    CurKS = screen.system;
+    CurrentMode = screen.mode;
+    PatentMode = screen.page;
+    SelectMode();
+}
+
+void TFormZUV::N4Click() { ShowScreen({CalendarSystem::Zuv, ScreenMode::MainPage, PatentMode}); }
+void TFormZUV::N5Click() { ShowScreen({CalendarSystem::Gregorian, ScreenMode::MainPage, PatentMode}); }
+void TFormZUV::N6Click() { ShowScreen({CalendarSystem::Vrks, ScreenMode::MainPage, PatentMode}); }
+// The grid's three system icons are the systems menu's first three items.
+void TFormZUV::KSimg1Click() { N4Click(); }
+void TFormZUV::KSimg2Click() { N5Click(); }
+void TFormZUV::KSimg3Click() { N6Click(); }
 
 void TFormZUV::N42Click() {
     if (CurKS == CalendarSystem::Vrks) CurrentMode = ScreenMode::VrksDayTable;  // the VRKS day table

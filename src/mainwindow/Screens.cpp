@@ -19,7 +19,7 @@ void TFormZUV::LoadCornerPictures(const char* emblem) {
     const QString ResName = QLatin1String(emblem);
     // The four corners are of one size and show one emblem: decode it once, copy it thrice.
     const QImage* first = nullptr;
-    for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
+    for (ImageControl* corner : CornerPictures()) {
         corner->Discard();
         QImage& surface = corner->Canvas();
         if (first && first->size() == surface.size() && first->format() == surface.format()) {
@@ -98,22 +98,17 @@ void TFormZUV::SelectMode() {
         StartPanel->show();
         MnuMainWnd->setEnabled(true);
         ClearPicture();
-        vrks_tks->setVisible(false);
-        grks_tks->setVisible(true);
         MCal->hide();
         const int range = StartPanel->HorzRange();
         StartPanel->SetHorzPosition(range / 2 - range / 4);
-        if (CurKS == CalendarSystem::Vrks) {
-            vrks_tks->setVisible(true);
-            grks_tks->setVisible(false);
-            mnu_vrks_spd->setVisible(true);
-            mnu_grks_spd->setVisible(false);
-        }
-        if (CurKS == CalendarSystem::Gregorian) {
-            vrks_tks->setVisible(false);
-            grks_tks->setVisible(true);
-            mnu_vrks_spd->setVisible(false);
-            mnu_grks_spd->setVisible(true);
+        // The section menu offers the system's own formats; outside both systems the
+        // Gregorian "ткс" stands and "спд" stays as it was.
+        const bool vrks = CurKS == CalendarSystem::Vrks, gregorian = CurKS == CalendarSystem::Gregorian;
+        vrks_tks->setVisible(vrks);
+        grks_tks->setVisible(!vrks);
+        if (vrks || gregorian) {
+            mnu_vrks_spd->setVisible(vrks);
+            mnu_grks_spd->setVisible(gregorian);
         }
     }
 

@@ -5,19 +5,22 @@
 
 #include "core/FrameLayout.h"
 
+#include <algorithm>
+
 namespace zuv {
 
 void TFormZUV::FixMnuPos() {
-    AutoLabel* const labels[] = {MMLabelZUV, MMLabel1, mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7};
+    const auto entries = SectionEntries();
+    std::array<AutoLabel*, 9> labels{MMLabelZUV, MMLabel1};
+    std::copy(entries.begin(), entries.end(), labels.begin() + 2);
     const int posX = MnuLeftPanel->width() / 2;
     const int h = MnuLeftPanel->height();
-    for (AutoLabel* label : labels) label->move(posX - label->width() / 2, label->y());
-    for (int i = 0; i < 9; ++i) labels[i]->move(labels[i]->x(), sectionLabelTop(h, i));
+    for (int i = 0; i < 9; ++i) labels[i]->move(posX - labels[i]->width() / 2, sectionLabelTop(h, i));
 }
 
 void TFormZUV::MnuSetFont(int MnuIndex) {
     if (MnuIndex == SelectMnuIndex) return;
-    AutoLabel* const entries[] = {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7};
+    const auto entries = SectionEntries();
     for (AutoLabel* entry : entries) entry->SetPointSize(12);
     if (MnuIndex >= 1 && MnuIndex <= 7) entries[MnuIndex - 1]->SetPointSize(16);
     FixMnuPos();

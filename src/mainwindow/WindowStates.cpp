@@ -74,7 +74,7 @@ void TFormZUV::ShowCornerMenu(const ImageControl* corner) {
 }
 
 void TFormZUV::UpdateCornerCursors() {
-    for (ImageControl* corner : {MnuImage1, MnuImage2, MnuImage3, MnuImage4}) {
+    for (ImageControl* corner : CornerPictures()) {
         if (CornerMenu(corner)) corner->setCursor(Qt::PointingHandCursor);
         else corner->unsetCursor();
     }

@@ -3,6 +3,7 @@
 #include "ZUVunit.h"
 
 #include "core/DayTable.h"
+#include "core/MarkerGeometry.h"
 #include "core/ScreenTable.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/Clock.h"
@@ -57,16 +58,14 @@ TFormZUV::~TFormZUV() {
 }
 
 void TFormZUV::SetResourceStore(ResourceStore* store) {
-    m_store = store;
+    StoreChoice::SetResourceStore(store);
     m_sheetCache->Clear();
 }
 
-ResourceStore& TFormZUV::Store() const { return m_store ? *m_store : ResourceStore::embedded(); }
-
 void TFormZUV::FormCreate() {
-    gdi_clWhite = 0xFFFFFFFFu;
-    gdi_clBlue = 0xFF0000FFu;
-    gdi_clRed = 0xFFFF0000u;
+    gdi_clWhite = kPenWhite;
+    gdi_clBlue = kPenBlue;
+    gdi_clRed = kPenRed;
     PenColor = gdi_clWhite;
     DockPanels();
     SetPos();
@@ -105,9 +104,7 @@ void TFormZUV::ShowDataScreen() {
     const Marker marker = rulesOf(CurrentScreen()).marker;
     if (marker == Marker::None) return;
 
-    if (PenColor == gdi_clWhite) PenColor = gdi_clBlue;
-    else if (PenColor == gdi_clBlue) PenColor = gdi_clRed;
-    else if (PenColor == gdi_clRed) PenColor = gdi_clWhite;
+    PenColor = nextPenColor(PenColor);
     // A marker that failed has shown its message; the timer stays off so it is not repeated.
     if (RunScreenMarker(marker)) Timer1->start();
 }
@@ -180,7 +177,7 @@ void TFormZUV::ConnectEvents() {
     connect(LabelControlPatent, &AutoLabel::Clicked, this, &TFormZUV::LabelControlPatentClick);
 
     // Section menu hover: the enlarged entry is the last one the pointer moved over.
-    AutoLabel* entries[] = {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7};
+    const auto entries = SectionEntries();
     for (int i = 0; i < 7; ++i)
         connect(entries[i], &AutoLabel::PointerMoved, this, [this, i] { MnuSetFont(i + 1); });
     connect(LeftImage, &ImageControl::PointerMoved, this, [this] { MnuSetFont(0); });

@@ -12,28 +12,62 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 #include "platform/BandedFrame.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Panel.h"
+#include "ResourceStore.h"
+#include "core/CalendarSystems.h"
 #include "core/Screen.h"
 
 namespace zuv {
 
 class SheetCache;
-class ResourceStore;
 struct MarkPlan;
 struct ScreenRow;
 struct FrameInput;
 enum class Marker;
 enum class Fit;
 
-class TFormZUV : public QWidget, private BandedFrame {
+// The main window's state by the names the window's design gives it. Anyone may read it
+// (TFormZUV::State()); only the window's own commands change it.
+struct ZUVState {
+    QDate CurDate;
+    quint32 PenColor = 0;
+    CalendarSystem CurKS = CalendarSystem::None;
+    ScreenMode CurrentMode{};
+    int WidthShape = 0;
+    int HeightShape = 0;
+    QStringList VRKSData;
+    CalendarSystem BakCurKS = CalendarSystem::None;
+    ScreenMode BakMode{};
+    quint32 gdi_clWhite = 0;
+    quint32 gdi_clBlue = 0;
+    quint32 gdi_clRed = 0;
+    ControlPage PatentMode = ControlPage::Menu;
+};
+
+// The window is driven through its components, as a user drives it: its menu items, corner
+// pictures, labels, sheet view, picker and timer (found by their object names). What is
+// public besides is what reads its state and what every navigation command does.
+class TFormZUV : public QWidget, private BandedFrame, private ZUVState, private StoreChoice {
     Q_OBJECT
 public:
     explicit TFormZUV(QWidget* parent = nullptr);
     ~TFormZUV() override;
+
+    const ZUVState& State() const { return *this; }
+    Screen CurrentScreen() const { return {CurKS, CurrentMode, PatentMode}; }
+    // Puts the window on a screen the way every navigation command does: the state, then
+    // SelectMode.
+    void ShowScreen(const Screen& screen);
+    bool IsMaximized() const;
+    bool IsStayOnTop() const;
+
+    // The resources the window reads (the embedded store unless a test hands it another).
+    void SetResourceStore(ResourceStore* store);
 
 private:
     // ---- Components (names as in the window's design; each is also its objectName, by which
@@ -63,7 +97,7 @@ private:
     Panel* KSPanel = nullptr;
     Panel* ControlMenuPanel = nullptr;
 
-    ImageControl* KSimg[26] = {};  // KSimg[1] … KSimg[25]
+    ImageControl* KSimg[kCalendarSystemCount + 1] = {};  // KSimg[1] … KSimg[25]
     ShapeControl* KSLine[9] = {};  // KSLine[1] … KSLine[8]
     ShapeControl* ShapeUp = nullptr;
     ShapeControl* ShapeLeft = nullptr;
@@ -93,22 +127,7 @@ private:
 
     QTimer* Timer1 = nullptr;
 
-public:
-    // ---- State ----
-    QDate CurDate;
-    quint32 PenColor = 0;
-    CalendarSystem CurKS = CalendarSystem::None;
-    ScreenMode CurrentMode{};
-    int WidthShape = 0;
-    int HeightShape = 0;
-    QStringList VRKSData;
-    CalendarSystem BakCurKS = CalendarSystem::None;
-    ScreenMode BakMode{};
-    quint32 gdi_clWhite = 0;
-    quint32 gdi_clBlue = 0;
-    quint32 gdi_clRed = 0;
-    ControlPage PatentMode = ControlPage::Menu;
-
+private:
     // ---- Start-up, the blink ----
     void FormCreate();
     void FormShow();
@@ -130,9 +149,6 @@ public:
     void MnuImage1ContextPopup(const QPoint& globalPos);
     void TopShapeCenterMouseDown();
     void CurrentKSLabelMouseDown();
-    bool IsMaximized() const;
-    bool IsStayOnTop() const;
-    Screen CurrentScreen() const { return {CurKS, CurrentMode, PatentMode}; }
 
     // ---- Screens and navigation ----
     void SelectMode();
@@ -202,10 +218,6 @@ public:
     bool VRKS_DayTable(const QDate& InDate);
     bool VRKS_CalTable(const QDate& InDate);
 
-    // The resources the window reads (the embedded store unless a test hands it another).
-    void SetResourceStore(ResourceStore* store);
-    ResourceStore& Store() const;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -214,6 +226,8 @@ protected:
 private:
     void BuildComponents();
     void ConnectEvents();
+    // The section menu's seven entries, mnu1 … mnu7.
+    std::array<AutoLabel*, 7> SectionEntries() const { return {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7}; }
     void LoadCornerPictures(const char* emblem);  // null: the corners stay as they are
     // The menu a click on a corner picture opens on the current screen, or null.
     QMenu* CornerMenu(const ImageControl* corner) const;
@@ -229,7 +243,6 @@ private:
     // Puts the plan's sheet on the sheet view and outlines its cells; false when it could not.
     bool DrawMarkPlan(const MarkPlan& plan);
 
-    ResourceStore* m_store = nullptr;
     std::unique_ptr<SheetCache> m_sheetCache;
     QSize m_lastSheetSize;  // pixel size of the sheet in the cache
     bool m_shown = false;

@@ -47,14 +47,12 @@ void AutoLabel::FitToText() {
 
 void AutoLabel::mousePressEvent(QMouseEvent* event) {
     emit ButtonPressed(event->button());
-    if (event->button() == Qt::LeftButton) m_pressed = true;
+    m_click.Press(*event);
     event->accept();
 }
 
 void AutoLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click) emit Clicked();
+    if (m_click.Release(*event, rect())) emit Clicked();
 }
 
 void AutoLabel::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }

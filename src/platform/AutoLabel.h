@@ -2,6 +2,8 @@
 // A label that sizes itself to its text whenever its text or font changes. With word wrap it
 // keeps its width and takes the height the wrapped text needs.
 
+#include "platform/ClickDetector.h"
+
 #include <QLabel>
 
 namespace zuv {
@@ -29,7 +31,7 @@ protected:
 private:
     bool m_wrapFixedWidth = false;
     bool m_autoSize = true;
-    bool m_pressed = false;
+    ClickDetector m_click;
 
 public:
     void SetAutoSize(bool on) { m_autoSize = on; }

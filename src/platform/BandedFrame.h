@@ -12,6 +12,7 @@
 #include "platform/ShapeControl.h"
 
 #include <QFont>
+#include <array>
 #include <initializer_list>
 
 namespace zuv {
@@ -44,6 +45,9 @@ protected:
         QObject::connect(MnuImage3, &ImageControl::Clicked, window, click3);
         QObject::connect(MnuImage4, &ImageControl::Clicked, window, click4);
     }
+
+    // The four corner pictures, MnuImage1 … MnuImage4.
+    std::array<ImageControl*, 4> CornerPictures() const { return {MnuImage1, MnuImage2, MnuImage3, MnuImage4}; }
 
     // The pieces, named as in the windows' design.
     ShapeControl* TopShapeLeft = nullptr;

@@ -2,6 +2,8 @@
 // Small helpers both windows build their components with: every component carries the name
 // the window's design gives it as its objectName, by which tests and tools find it.
 
+#include "core/CalendarSystems.h"
+
 #include <QAction>
 #include <QLatin1String>
 #include <QMenu>
@@ -28,6 +30,12 @@ inline QAction* makeAction(QMenu* menu, const QString& name, const QString& capt
 // The numbered item N<number> at the end of `menu`.
 inline QAction* makeAction(QMenu* menu, int number, const QString& caption) {
     return makeAction(menu, QStringLiteral("N%1").arg(number), caption);
+}
+
+// The systems menu of both windows: N4 … N28, one item per calendar system in the grid's order.
+inline void makeSystemItems(QMenu* menu, QAction** items) {
+    for (int n = 4; n < 4 + kCalendarSystemCount; ++n)
+        items[n] = makeAction(menu, n, QString::fromUtf8(kCalendarSystemNames[n - 4]));
 }
 
 // Each numbered item N<k> of `items` (the window's N array) runs its handler when triggered.

@@ -20,16 +20,22 @@ ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
 
 int ImageControl::LivePictures() { return g_livePictures.load(); }
 
+// The raster has the control's size in device pixels, so sheets stay sharp on HiDPI screens
+// while every geometry stays in the window's logical pixels.
+QSize ImageControl::CanvasDeviceSize() const { return (QSizeF(size().expandedTo(QSize(1, 1))) * devicePixelRatioF()).toSize(); }
+
+QImage ImageControl::NewCanvasRaster() const {
+    QImage raster(CanvasDeviceSize(), QImage::Format_ARGB32_Premultiplied);
+    raster.setDevicePixelRatio(devicePixelRatioF());
+    return raster;
+}
+
 QImage& ImageControl::Canvas() {
-    // The raster has the control's size in device pixels, so sheets stay sharp on HiDPI
-    // screens while every geometry stays in the window's logical pixels.
     const qreal dpr = devicePixelRatioF();
-    const QSize device = (QSizeF(size().expandedTo(QSize(1, 1))) * dpr).toSize();
-    if (m_picture.isNull() || m_picture.size() != device || m_picture.devicePixelRatio() != dpr ||
+    if (m_picture.isNull() || m_picture.size() != CanvasDeviceSize() || m_picture.devicePixelRatio() != dpr ||
         m_picture.format() != QImage::Format_ARGB32_Premultiplied) {
         if (m_picture.isNull()) ++g_livePictures;
-        m_picture = QImage(device, QImage::Format_ARGB32_Premultiplied);
-        m_picture.setDevicePixelRatio(dpr);
+        m_picture = NewCanvasRaster();
         m_picture.fill(Qt::white);
     }
     m_keyedValid = false;
@@ -103,14 +109,12 @@ void ImageControl::paintEvent(QPaintEvent*) {
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
     emit ButtonPressed(event->button());
-    if (event->button() == Qt::LeftButton) m_pressed = true;
+    m_click.Press(*event);
     event->accept();
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click) emit Clicked();
+    if (m_click.Release(*event, rect())) emit Clicked();
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }

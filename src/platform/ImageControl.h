@@ -4,6 +4,8 @@
 // control holds nothing else; Discard() drops it. The picture is never redrawn by the control
 // itself: whoever changes its size draws it again.
 
+#include "platform/ClickDetector.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -20,6 +22,10 @@ public:
     // The drawing surface: the picture itself when it is a 32-bit raster of exactly the
     // control's size, otherwise a new white one of that size. Call Repaint() after drawing.
     QImage& Canvas();
+    // The raster Canvas() makes: the control's size in device pixels, 32-bit premultiplied,
+    // at the control's device pixel ratio. A raster made here fits the canvas exactly.
+    QImage NewCanvasRaster() const;
+    QSize CanvasDeviceSize() const;
     void Discard();
     void SetPicture(const QImage& image);  // a picture of any size (shown stretched if Stretch)
     void Repaint();
@@ -60,7 +66,7 @@ private:
     bool m_center = false;
     bool m_proportional = false;
     bool m_transparent = false;
-    bool m_pressed = false;
+    ClickDetector m_click;
 };
 
 }  // namespace zuv

@@ -20,8 +20,9 @@ void ShowMessage(const QString& text);
 // Replaces the sink; an empty function restores the message box. Returns the previous one.
 MessageSink setMessageSink(MessageSink sink);
 
-// Opened by each handler of a user action (and of a timer tick). Scopes nest: the texts shown
-// are forgotten when the outermost one closes.
+// Opened by a handler whose one user action can draw the same failing screen more than once
+// (the click on a main page's circle: the maximise command, SelectMode, then the marking).
+// Scopes nest: the texts shown are forgotten when the outermost one closes.
 class MessageScope {
 public:
     MessageScope();

@@ -15,6 +15,10 @@ InteractiveMoveHandler& moveHandler() {
 }
 }  // namespace
 
+void MakeBorderlessWindow(QWidget* window) {
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
+}
+
 QPoint PointerScreenPos() { return QCursor::pos(); }
 
 bool StartInteractiveMove(QWidget* window) {

@@ -1,5 +1,6 @@
 #pragma once
-// What the window needs of the window system: the pointer and the interactive move.
+// What the windows need of the window system: their borderless kind, the pointer and the
+// interactive move.
 
 #include <QPoint>
 #include <functional>
@@ -7,6 +8,10 @@
 class QWidget;
 
 namespace zuv {
+
+// A top-level window without the system's frame that still has a taskbar entry, can be
+// minimised and has the system menu: both of the program's windows.
+void MakeBorderlessWindow(QWidget* window);
 
 QPoint PointerScreenPos();
 

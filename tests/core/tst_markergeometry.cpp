@@ -45,6 +45,19 @@ class TestMarkerGeometry : public QObject {
     QStringList vrksData;
 
 private slots:
+    void penCycle_data() {
+        QTest::addColumn<quint32>("pen");
+        QTest::addColumn<quint32>("next");
+        QTest::newRow("white to blue") << 0xFFFFFFFFu << 0xFF0000FFu;
+        QTest::newRow("blue to red") << 0xFF0000FFu << 0xFFFF0000u;
+        QTest::newRow("red to white") << 0xFFFF0000u << 0xFFFFFFFFu;
+        QTest::newRow("any other colour is left as it is") << 0xFF123456u << 0xFF123456u;
+    }
+    void penCycle() {
+        QFETCH(quint32, pen);
+        QTEST(nextPenColor(pen), "next");
+    }
+
     void initTestCase() { vrksData = splitDayTableLines(generateDayTableText()); }
 
     void roundHalfEven_data() {

@@ -3,7 +3,7 @@
 // main window never shows it.
 #include "TestSupport.h"
 #include "kstbl/KStbl.h"
-#include "mainwindow/ZUVunit.h"
+#include "app/ProgramWindows.h"
 #include "ResourceStore.h"
 
 #include <QBuffer>
@@ -420,6 +420,7 @@ private slots:
         zuvtest::MessageRecorder recorder;
         TFormZUV main;
         TKStblForm w;
+        ConnectProgramWindows(main, w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QVERIFY(!main.isVisible());
@@ -436,19 +437,20 @@ private slots:
         zuvtest::MessageRecorder recorder;
         TFormZUV main;
         TKStblForm table;
+        ConnectProgramWindows(main, table);
         QCOMPARE(KStblForm, &table);
         QVERIFY(!table.isVisible());
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QVERIFY(!table.isVisible());
-        main.N5Click();
+        menuItem(main, 5)->trigger();
         QVERIFY(!table.isVisible());
-        main.N42Click();
+        menuItem(main, 42)->trigger();
         QVERIFY(!table.isVisible());
-        main.MnuMainWndClick();
+        component<QAction>(main, "MnuMainWnd")->trigger();
         QVERIFY(!table.isVisible());
-        main.KSimg3Click();
-        main.N30Click();
+        zuvtest::click(component<ImageControl>(main, "KSimg3"));
+        menuItem(main, 30)->trigger();
         QVERIFY(!table.isVisible());
         for (const QWidget* window : QApplication::topLevelWidgets())
             if (window->windowTitle() == QStringLiteral("Зувская календарная система")) QVERIFY(!window->isVisible());

@@ -39,10 +39,7 @@ struct ShownForm {
 
     // Applies a screen as the commands do: set the state, then SelectMode.
     void apply(const Screen& s) {
-        form.CurKS = s.system;
-        form.CurrentMode = s.mode;
-        form.PatentMode = s.page;
-        form.SelectMode();
+        form.ShowScreen(s);
     }
 
     // Reaches a screen the way a user does: a system's screens through its main page, so the

@@ -33,8 +33,8 @@ FrameGeometry expectedFrame(const TFormZUV& w) {
 
 void verifyFrameApplied(const TFormZUV& w) {
     const FrameGeometry g = expectedFrame(w);
-    QCOMPARE(w.WidthShape, g.widthShape);
-    QCOMPARE(w.HeightShape, g.heightShape);
+    QCOMPARE(w.State().WidthShape, g.widthShape);
+    QCOMPARE(w.State().HeightShape, g.heightShape);
     QCOMPARE(OffSetLeft, g.offSetLeft);
     QCOMPARE(OffsetTop, 0);
     QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), g.topShapeLeft);
@@ -89,8 +89,8 @@ private slots:
         AutoLabel* CurrentKSLabel = component<AutoLabel>(w, "CurrentKSLabel");
         AutoLabel* CurrentModeLabel = component<AutoLabel>(w, "CurrentModeLabel");
         QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(193, 0, 417, 465));
-        QCOMPARE(w.WidthShape, 27);
-        QCOMPARE(w.HeightShape, 23);
+        QCOMPARE(w.State().WidthShape, 27);
+        QCOMPARE(w.State().HeightShape, 23);
         QCOMPARE(OffSetLeft, 10);
         QCOMPARE(OffsetTop, 0);
         QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), QRect(10, 0, 27, 23));
@@ -176,7 +176,7 @@ private slots:
         TFormZUV& w = f.form;
         f.reach({Gks, M::Chronology});
         QCOMPARE(component<Panel>(w, "KSAdvPanel")->geometry(), QRect(0, 0, 640, 465));
-        QCOMPARE(w.WidthShape, 42);
+        QCOMPARE(w.State().WidthShape, 42);
         QCOMPARE(OffSetLeft, 0);
         QCOMPARE(component<ShapeControl>(w, "TopShapeLeft")->geometry(), QRect(0, 0, 42, 23));
         QCOMPARE(component<ShapeControl>(w, "TopShapeCenter")->geometry(), QRect(41, 0, 558, 23));
@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(component<ShapeControl>(w, "TopShapeRight")->geometry().right(), KSAdvPanel->width() - inset - 1);
         // The screen was drawn again at the new size.
         QCOMPARE(MnuImage1->Picture().deviceIndependentSize().toSize(), MnuImage1->size());
-        if (component<ScrollBox>(w, "StartPanel")->isVisible() && w.CurrentMode != M::Control) QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartImage->size());
+        if (component<ScrollBox>(w, "StartPanel")->isVisible() && w.State().CurrentMode != M::Control) QCOMPARE(StartImage->Picture().deviceIndependentSize().toSize(), StartImage->size());
     }
 
     // The left panel's background and labels follow the panel's height.

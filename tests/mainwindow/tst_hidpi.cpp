@@ -31,14 +31,11 @@ private slots:
         QCOMPARE(icon.size(), component<ImageControl>(w, "KSimg7")->size() * 2);
         QCOMPARE(icon.devicePixelRatio(), 2.0);
 
-        w.CurKS = CalendarSystem::Gregorian;
-        w.CurrentMode = ScreenMode::MainPage;
-        w.SelectMode();
-        w.CurrentMode = ScreenMode::DatedSheet;
-        w.SelectMode();
+        w.ShowScreen({CalendarSystem::Gregorian, ScreenMode::MainPage});
+        w.ShowScreen({CalendarSystem::Gregorian, ScreenMode::DatedSheet});
         QVERIFY(component<QTimer>(w, "Timer1")->isActive());
         QCOMPARE(StartPanel->geometry(), QRect(1, 24, 637, 417));  // the side is hidden
-        w.Timer1Timer();  // blue
+        zuvtest::tick(w);  // blue
         const QImage picture = StartImage->Picture();
         QCOMPARE(picture.size(), StartImage->size() * 2);
 

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace zuv;
+using namespace zuvtest;  // the screens' short names
 using zuvtest::component;
 using zuvtest::components;
 using zuvtest::menuItem;
@@ -105,7 +106,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         recorder.messages.clear();
         const int streams = ResourceStore::liveStreams();
-        w.LoadStartImage(name, Fit::KeepProportions);
+        w.ShowScreen({Gks, M::MainPage});  // its sheet is the damaged MainGKS
         QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + name});
         QVERIFY(StartImage->HasPicture());
         QCOMPARE(StartImage->Picture().size(), StartImage->size());

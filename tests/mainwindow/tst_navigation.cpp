@@ -163,34 +163,34 @@ private slots:
         const qint64 before = cornerPicture(w);
         run(w, command);
         QVERIFY2(f.screen() == result, qPrintable(QStringLiteral("got %1").arg(zuvtest::describe(f.screen()))));
-        QCOMPARE(w.BakCurKS, result.system);
-        QCOMPARE(w.BakMode, result.mode);
+        QCOMPARE(w.State().BakCurKS, result.system);
+        QCOMPARE(w.State().BakMode, result.mode);
         QCOMPARE(cornerPicture(w) != before, applied);
         QVERIFY(f.openMenus().isEmpty());
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
 
-    // The section menu's index rule by itself: only 1 and 6 lead anywhere, and never to
-    // another system.
-    void selectMnuPos_data() {
-        QTest::addColumn<int>("index");
+    // The section menu's entries by themselves: only "главная" and "контроль" lead anywhere,
+    // and never to another system.
+    void sectionEntries_data() {
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<Screen>("result");
         QTest::addColumn<bool>("applied");
-        for (int index : {0, 2, 3, 4, 5, 7, 10}) QTest::addRow("index %d", index) << index << Screen{Vrks, M::Astronomical, PatentPage} << false;
-        QTest::newRow("index 1") << 1 << Screen{Vrks, M::ProgramMain, PatentPage} << true;
-        QTest::newRow("index 6") << 6 << Screen{Vrks, M::Control} << true;
+        for (const char* entry : {"mnu2", "mnu3", "Mnu4", "mnu5", "mnu7"})
+            QTest::newRow(entry) << entry << Screen{Vrks, M::Astronomical, PatentPage} << false;
+        QTest::newRow("mnu1") << "mnu1" << Screen{Vrks, M::ProgramMain, PatentPage} << true;
+        QTest::newRow("mnu6") << "mnu6" << Screen{Vrks, M::Control} << true;
     }
-    void selectMnuPos() {
-        QFETCH(int, index);
+    void sectionEntries() {
+        QFETCH(QString, entry);
         QFETCH(Screen, result);
         QFETCH(bool, applied);
         ShownForm f;
         TFormZUV& w = f.form;
         f.apply({Vrks, M::MainPage});
-        f.apply({Vrks, M::Astronomical});
-        w.PatentMode = PatentPage;  // left over from a visit to the patent page
+        f.apply({Vrks, M::Astronomical, PatentPage});  // the page left over from a visit to the patent
         const qint64 before = cornerPicture(w);
-        w.SelectMnuPos(index);
+        run(w, entry);
         QVERIFY2(f.screen() == result, qPrintable(zuvtest::describe(f.screen())));
         QCOMPARE(cornerPicture(w) != before, applied);
     }

@@ -213,13 +213,13 @@ private slots:
         QCOMPARE(StartImageMousePos, pos);
         if (inside) {
             QCOMPARE(f.screen(), (Screen{ks, ks == Gks ? M::DatedSheet : M::VrksDayTable}));
-            QCOMPARE(w.BakMode, ks == Gks ? M::DatedSheet : M::VrksDayTable);
+            QCOMPARE(w.State().BakMode, ks == Gks ? M::DatedSheet : M::VrksDayTable);
             QVERIFY(w.IsMaximized());
             QVERIFY(w.IsStayOnTop());
             QVERIFY(!menuItem(w, 1)->isEnabled());
             QVERIFY(Timer1->isActive());
             QVERIFY(StartImage->HasPicture());
-            QCOMPARE(w.PenColor, w.gdi_clBlue);  // drawn at once, then once more in the next colour
+            QCOMPARE(w.State().PenColor, w.State().gdi_clBlue);  // drawn at once, then once more in the next colour
         } else {
             QCOMPARE(f.screen(), (Screen{ks, M::MainPage}));
             QVERIFY(!w.IsMaximized());
@@ -309,7 +309,7 @@ private slots:
         const qint64 before = cornerPicture(w);
         clickSheet(w, viewCentre(w));
         QCOMPARE(f.screen(), road.last());
-        QCOMPARE(w.BakMode, road.last().mode);
+        QCOMPARE(w.State().BakMode, road.last().mode);
         QCOMPARE(Timer1->isActive(), timer);
         QCOMPARE(cornerPicture(w), before);
         QVERIFY(!w.IsMaximized());
@@ -333,7 +333,7 @@ private slots:
         qint64 before = cornerPicture(w);
         clickSheet(w, QPoint(30, 40));  // anywhere on the sheet
         QCOMPARE(f.screen(), (Screen{Vrks, M::VrksCalendarTable}));
-        QCOMPARE(w.BakMode, M::VrksDayTable);  // no SelectMode
+        QCOMPARE(w.State().BakMode, M::VrksDayTable);  // no SelectMode
         QVERIFY(Timer1->isActive());
         QCOMPARE(CurrentKSLabel->text(), upper);
         QCOMPARE(CurrentModeLabel->text(), lower);
@@ -342,13 +342,13 @@ private slots:
 
         clickSheet(w, QPoint(300, 200));
         QCOMPARE(f.screen(), (Screen{Vrks, M::DatedSheet}));
-        QCOMPARE(w.BakMode, M::DatedSheet);
+        QCOMPARE(w.State().BakMode, M::DatedSheet);
         QVERIFY(cornerPicture(w) != before);
         before = cornerPicture(w);
 
         clickSheet(w, QPoint(31, 41));
         QCOMPARE(f.screen(), (Screen{Vrks, M::VrksDayTable}));
-        QCOMPARE(w.BakMode, M::VrksDayTable);
+        QCOMPARE(w.State().BakMode, M::VrksDayTable);
         QVERIFY(cornerPicture(w) != before);
         QVERIFY(Timer1->isActive());
         QVERIFY(!w.IsMaximized());  // only the main page's click maximises

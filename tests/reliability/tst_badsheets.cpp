@@ -61,16 +61,13 @@ private slots:
         w.SetResourceStore(&store);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.CurKS = CalendarSystem(ks);  // the design's codes
-        w.CurrentMode = ScreenMode::MainPage;
-        w.SelectMode();
+        w.ShowScreen({CalendarSystem(ks), ScreenMode::MainPage});
         recorder.messages.clear();
-        w.CurrentMode = ScreenMode(mode);
-        w.SelectMode();
+        w.ShowScreen({CalendarSystem(ks), ScreenMode(mode)});
         if (drawable) {
             QVERIFY(recorder.messages.isEmpty());
             QVERIFY(Timer1->isActive());
-            for (int i = 0; i < 5; ++i) w.Timer1Timer();
+            for (int i = 0; i < 5; ++i) zuvtest::tick(w);
         } else {
             QCOMPARE(recorder.messages, QStringList{QStringLiteral("Ошибка при загрузке ресурса -1 ") + sheet.toLower()});
             QVERIFY(!Timer1->isActive());

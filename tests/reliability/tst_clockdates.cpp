@@ -58,29 +58,25 @@ private slots:
         QFETCH(QString, calendarTable);
         zuvtest::FixedToday fixed(today);
         zuvtest::MessageRecorder recorder;
-        TFormZUV w;
-        QTimer* Timer1 = component<QTimer>(w, "Timer1");
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         const struct {
             int ks;
             int mode;
             const QString& outcome;
         } screens[] = {{1, 6, gregorian}, {2, 6, vrksYears}, {2, 11, dayTable}, {2, 12, calendarTable}};
         for (const auto& s : screens) {
+            TFormZUV w;  // a fresh start: the start-up date is what every screen is handed
+            QTimer* Timer1 = component<QTimer>(w, "Timer1");
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
             recorder.messages.clear();
-            w.CurDate = today;  // what the start-up date hands to every screen
-            w.CurKS = CalendarSystem(s.ks);  // the design's codes
-            w.CurrentMode = ScreenMode::MainPage;
-            w.SelectMode();
-            w.CurrentMode = ScreenMode(s.mode);
-            w.SelectMode();
+            w.ShowScreen({CalendarSystem(s.ks), ScreenMode::MainPage});
+            w.ShowScreen({CalendarSystem(s.ks), ScreenMode(s.mode)});
             const QString where = QStringLiteral("screen (%1, %2): ").arg(s.ks).arg(s.mode);
             if (s.outcome.isEmpty()) {
                 QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
                 QVERIFY2(Timer1->isActive(), qPrintable(where + "drew, but the blink is off"));
                 QVERIFY2(component<ImageControl>(w, "StartImage")->HasPicture(), qPrintable(where + "no picture"));
-                w.Timer1Timer();
+                zuvtest::tick(w);
                 QVERIFY2(recorder.messages.isEmpty(), qPrintable(where + recorder.messages.join(QLatin1Char('|'))));
             } else {
                 QCOMPARE(recorder.messages, QStringList{s.outcome});

@@ -39,36 +39,36 @@ constexpr bool kResidentSizeIsMeaningful = true;
 
 // One round trip over every screen the commands reach, as a user would click through them.
 void visitEveryScreen(TFormZUV& w) {
-    w.KSimg2Click();   // Gregorian main page
-    w.N30Click();      // dating
-    w.N31Click();      // chronology
-    w.mnu_grks_spdClick();
-    w.N29Click();
-    w.N42Click();      // dated sheet
-    w.Timer1Timer();
-    w.N32Click();      // short description
-    w.N6Click();       // VRKS main page
-    w.N40Click();
-    w.N41Click();
-    w.N30Click();
-    w.N31Click();
-    w.N38Click();
-    w.N39Click();
-    w.N42Click();      // day table
-    w.Timer1Timer();
-    w.StartImageClick();  // → calendar table on the next tick
-    w.Timer1Timer();
-    w.StartImageClick();  // → year sheets
-    w.Timer1Timer();
-    w.N32Click();
-    w.N4Click();       // ZUV main page
-    w.N32Click();
-    w.mnu6Click();     // control section
-    w.LabelControlPatentClick();
-    w.mnu6Click();
-    w.MnuMainWndClick();  // grid
-    w.N32Click();      // interface guide
-    w.mnu1Click();
+    zuvtest::click(component<ImageControl>(w, "KSimg2"));   // Gregorian main page
+    menuItem(w, 30)->trigger();      // dating
+    menuItem(w, 31)->trigger();      // chronology
+    component<QAction>(w, "mnu_grks_spd")->trigger();
+    menuItem(w, 29)->trigger();
+    menuItem(w, 42)->trigger();      // dated sheet
+    zuvtest::tick(w);
+    menuItem(w, 32)->trigger();      // short description
+    menuItem(w, 6)->trigger();       // VRKS main page
+    menuItem(w, 40)->trigger();
+    menuItem(w, 41)->trigger();
+    menuItem(w, 30)->trigger();
+    menuItem(w, 31)->trigger();
+    menuItem(w, 38)->trigger();
+    menuItem(w, 39)->trigger();
+    menuItem(w, 42)->trigger();      // day table
+    zuvtest::tick(w);
+    QTest::mouseClick(component<ImageControl>(w, "StartImage"), Qt::LeftButton, {}, StartImageMousePos);  // → calendar table on the next tick
+    zuvtest::tick(w);
+    QTest::mouseClick(component<ImageControl>(w, "StartImage"), Qt::LeftButton, {}, StartImageMousePos);  // → year sheets
+    zuvtest::tick(w);
+    menuItem(w, 32)->trigger();
+    menuItem(w, 4)->trigger();       // ZUV main page
+    menuItem(w, 32)->trigger();
+    zuvtest::click(component<AutoLabel>(w, "mnu6"));     // control section
+    zuvtest::click(component<AutoLabel>(w, "LabelControlPatent"));
+    zuvtest::click(component<AutoLabel>(w, "mnu6"));
+    component<QAction>(w, "MnuMainWnd")->trigger();  // grid
+    menuItem(w, 32)->trigger();      // interface guide
+    zuvtest::click(component<AutoLabel>(w, "mnu1"));
 }
 
 }  // namespace
@@ -92,16 +92,13 @@ private slots:
         TFormZUV w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.CurKS = CalendarSystem(ks);  // the design's codes
-        w.CurrentMode = ScreenMode::MainPage;
-        w.SelectMode();
-        w.CurrentMode = ScreenMode(mode);
-        w.SelectMode();
-        for (int i = 0; i < 200; ++i) w.Timer1Timer();
+        w.ShowScreen({CalendarSystem(ks), ScreenMode::MainPage});
+        w.ShowScreen({CalendarSystem(ks), ScreenMode(mode)});
+        for (int i = 0; i < 200; ++i) zuvtest::tick(w);
         QApplication::processEvents();
         const Level first = now();
         for (int i = 0; i < 2000; ++i) {
-            w.Timer1Timer();
+            zuvtest::tick(w);
             if (i % 50 == 0) QApplication::processEvents();
         }
         QApplication::processEvents();
@@ -126,7 +123,7 @@ private slots:
         for (int round = 0; round < 5; ++round) visitEveryScreen(w);
         QApplication::processEvents();
         const Level after = now();
-        QCOMPARE(w.CurrentMode, ScreenMode::ProgramMain);
+        QCOMPARE(w.State().CurrentMode, ScreenMode::ProgramMain);
         QCOMPARE(after.pictures, first.pictures);
         QCOMPARE(after.streams, 0);
         QVERIFY2(!kResidentSizeIsMeaningful || after.rssKb - first.rssKb < 4096,

@@ -1,7 +1,7 @@
 // The resource store and the one way to read a resource as a stream.
 #include "ResourceStore.h"
 #include "TestSupport.h"
-#include "mainwindow/ZUVunit.h"
+#include "mainwindow/Loaders.h"
 
 #include <QtTest>
 
@@ -42,13 +42,10 @@ private slots:
         ResourceStore store = ResourceStore::embedded();
         store.put(StoreKind::RawData, QStringLiteral("EMPTYONE"), QByteArray());
         store.put(StoreKind::RawData, QStringLiteral("SMALL"), QByteArray("abc"));
-        TFormZUV form;
-        form.SetResourceStore(&store);
-        recorder.messages.clear();
 
         const int liveBefore = ResourceStore::liveStreams();
         {
-            std::unique_ptr<QBuffer> stream = form.LoadResToStream(QStringLiteral("small"));
+            std::unique_ptr<QBuffer> stream = OpenResource(store, QStringLiteral("small"));
             QVERIFY(stream);
             QCOMPARE(ResourceStore::liveStreams(), liveBefore + 1);
             store.put(StoreKind::RawData, QStringLiteral("SMALL"), QByteArray("xyz"));  // the copy is the stream's own
@@ -58,9 +55,9 @@ private slots:
         QCOMPARE(ResourceStore::liveStreams(), liveBefore);
         QVERIFY(recorder.messages.isEmpty());
 
-        QVERIFY(!form.LoadResToStream(QStringLiteral("vr513_day")));
-        QVERIFY(!form.LoadResToStream(QStringLiteral("EmptyOne")));
-        QVERIFY(!form.LoadResToStream(QStringLiteral("LeftImg")));  // a bitmap is no raw data
+        QVERIFY(!OpenResource(store, QStringLiteral("vr513_day")));
+        QVERIFY(!OpenResource(store, QStringLiteral("EmptyOne")));
+        QVERIFY(!OpenResource(store, QStringLiteral("LeftImg")));  // a bitmap is no raw data
         QCOMPARE(recorder.messages,
                  QStringList({QStringLiteral("Ошибка при загрузке ресурса -1 vr513_day"),
                               QStringLiteral("Ошибка при загрузке ресурса -1 EmptyOne"),

@@ -13,6 +13,9 @@
 #include <QMetaType>
 #include <QObject>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 namespace zuvtest {
 
@@ -49,6 +52,19 @@ QList<T*> components(const QObject& window, std::initializer_list<const char*> n
 // The numbered menu item N<number>.
 inline QAction* menuItem(const QObject& window, int number) {
     return component<QAction>(window, QStringLiteral("N%1").arg(number));
+}
+
+// A tick of the window's one-second timer, as the event loop delivers it.
+inline void tick(const QObject& window) {
+    static const QMetaMethod timeout = QMetaMethod::fromSignal(&QTimer::timeout);
+    timeout.invoke(component<QTimer>(window, QStringLiteral("Timer1")), Qt::DirectConnection);
+}
+
+// A left click in the middle of (or at `pos` of) a component, as the pointer gives it.
+inline void click(QWidget* widget, QPoint pos = QPoint()) {
+    if (pos.isNull()) pos = widget->rect().center();
+    QTest::mouseMove(widget, pos);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos);
 }
 
 class MessageRecorder {
