@@ -1,31 +1,89 @@
 #!/usr/bin/env bash
 # startup.sh PROGRAM [RUNS]: median time from process start to the first painted window
-# under Xvfb (the window mapped and its grid screen drawn: not blank any more).
-set -euo pipefail
+# under Xvfb (the window mapped and its grid screen drawn: not blank any more). Xvfb picks a
+# free display itself and reports it on a pipe (-displayfd); every wait is bounded, and any
+# failure is one line on standard error and a non-zero exit, with the program and the X server
+# stopped on every way out.
+set -uo pipefail
+
+name="зувская календарная система"   # the main window's title, as xdotool searches for it
+limit_ms=10000                         # bound of each wait: server, window, first paint
+
+fail() { echo "startup.sh: $*" >&2; exit 1; }
+[ $# -ge 1 ] && [ $# -le 2 ] || { echo "usage: startup.sh PROGRAM [RUNS]" >&2; exit 2; }
 program=$1
 runs=${2:-7}
-display=":$((600 + RANDOM % 300))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "startup.sh: RUNS must be a positive whole number, not '$runs'" >&2; exit 2; }
+command -v "$program" >/dev/null || fail "$program is not an executable program"
+for tool in Xvfb xdotool import awk; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
+
+work=$(mktemp -d) || fail "no temporary folder"
+xvfb=""
+app=""
+# Stops a process started here: politely, then for good after 2 s.
+stop() {
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
+    for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 0
+}
+cleanup() { stop "$app"; stop "$xvfb"; rm -rf "$work"; }
+trap cleanup EXIT
+trap 'fail "interrupted"' INT TERM HUP
+trap 'exit 1' PIPE   # nowhere left to say it; the EXIT trap still stops everything
+
+# Deadlines are in microseconds of bash's own clock, read without starting a process.
+limit_us=$(( limit_ms * 1000 ))
+# The last line something wrote, for the one-line failure message.
+last_line() { [ -s "$1" ] && printf '; last output: "%s"' "$(tail -n 1 "$1" | tr -d '\r' | cut -c1-160)"; }
+
+# The server writes its display number to the pipe once it accepts connections.
+exec {from_xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log")
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+read -r -t $((limit_ms / 1000)) -u "$from_xvfb" number
+status=$?
+if [ "$status" -gt 128 ]; then fail "Xvfb reported no display within $((limit_ms / 1000)) s$(last_line "$work/xvfb.log")"; fi
+[[ ${number:-} =~ ^[0-9]+$ ]] || fail "Xvfb exited before it reported a display$(last_line "$work/xvfb.log")"
+exec {from_xvfb}<&-
+export DISPLAY=":$number"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
 times=()
 for run in $(seq "$runs"); do
+    log="$work/run$run.log"
     start=$(date +%s%N)
-    "$program" &
+    "$program" >"$log" 2>&1 &
     app=$!
+    deadline=$(( start / 1000 + limit_us ))
+    window=""
     while :; do
-        window=$(xdotool search --onlyvisible --name "зувская календарная система" 2>/dev/null | head -1 || true)
+        if ! kill -0 "$app" 2>/dev/null; then
+            wait "$app"; status=$?; app=""
+            fail "run $run: $program exited with status $status before its window was painted$(last_line "$log")"
+        fi
+        if [ -z "$window" ]; then
+            window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -1)
+            # the first paint gets its own bound from the moment the window shows
+            [ -z "$window" ] || deadline=$(( ${EPOCHREALTIME/[.,]/} + limit_us ))
+        fi
         if [ -n "$window" ]; then
             # painted: the window's pixels are no longer one flat colour
             sd=$(import -window "$window" -colorspace gray -format "%[fx:standard_deviation]" info: 2>/dev/null || echo 0)
             if awk -v s="$sd" 'BEGIN { exit !(s > 0.05) }'; then break; fi
         fi
+        if (( ${EPOCHREALTIME/[.,]/} > deadline )); then
+            kill -0 "$xvfb" 2>/dev/null || fail "run $run: Xvfb exited$(last_line "$work/xvfb.log")"
+            if [ -z "$window" ]; then
+                fail "run $run: no visible window named \"$name\" within $((limit_ms / 1000)) s$(last_line "$log")"
+            fi
+            fail "run $run: window $window was not painted within $((limit_ms / 1000)) s$(last_line "$log")"
+        fi
     done
     end=$(date +%s%N)
-    kill "$app"; wait "$app" 2>/dev/null || true
+    stop "$app"; app=""
     times+=($(( (end - start) / 1000000 )))
 done
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))
