@@ -80,6 +80,7 @@ public:
 }  // namespace
 
 std::unique_ptr<QBuffer> ResourceStore::openRawStream(const QString& name) const {
+    if (m_streamObserver) m_streamObserver(name);
     const ResourceBytes bytes = find(StoreKind::RawData, name);
     if (!bytes.found || bytes.size <= 0 || !bytes.data) return nullptr;
     auto stream = std::make_unique<CountedStream>(QByteArray(bytes.data, int(bytes.size)));

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace zuv {
@@ -42,6 +43,10 @@ public:
     std::unique_ptr<QBuffer> openRawStream(const QString& name) const;
     static int liveStreams();
 
+    // Told the name of every stream asked for, as the caller spelled it (tests record which
+    // pictures a screen loads, and in which order).
+    void setStreamObserver(std::function<void(const QString& name)> observer) { m_streamObserver = std::move(observer); }
+
 private:
     struct Entry {
         const char* data = nullptr;
@@ -52,6 +57,7 @@ private:
     static QString key(StoreKind kind, const QString& name);
 
     QHash<QString, Entry> m_entries;
+    std::function<void(const QString&)> m_streamObserver;
 };
 
 // The store a window reads: the embedded one unless a test hands it another.
