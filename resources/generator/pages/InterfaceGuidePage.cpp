@@ -1,5 +1,5 @@
 // The guide to the program's interface (ANONS_GOP): a plan of the main window with numbered
-// parts, the sheet's tools, and what each part does.
+// parts, the sheet's tools, what each part does, and the keys and the mouse on a dated sheet.
 
 #include "facts/GregorianFacts.h"
 #include "kit/Formatting.h"
@@ -166,7 +166,8 @@ void drawSheetTools(QPainter& p, const QRectF& area, qreal u) {
 
 void drawInterfacePage(const Context& ctx) {
     Page page(QStringLiteral("ANONS_GOP"));
-    page.setBodySize(fittedBodySize(page.width(), page.height(), 12.5));
+    // About the largest body size at which the numbered parts and the keys fit the page.
+    page.setBodySize(fittedBodySize(page.width(), page.height(), 10.75));
     const qreal u = page.u();
     page.title(QStringLiteral("Интерфейс программы"), QStringLiteral("краткое руководство"));
     page.drawing(14 * u, [&](QPainter& p, const QRectF& r) {
@@ -208,11 +209,35 @@ void drawInterfacePage(const Context& ctx) {
                           "«свернуть в окно» возвращает их.")},
                  {QStringLiteral("9"), QStringLiteral("Правый щелчок по листу: «увеличить» — вдвое (датировка григорианской системы — "
                           "втрое), прокрутка колесом; «уменьшить» — обратно; «датировать» — на экранах с датой.")},
-                 {QStringLiteral("10"), QStringLiteral("Щелчок по дню отмечает его; календарик остаётся открытым, щелчок по листу скрывает его.")},
+                 {QStringLiteral("10"), QStringLiteral("Щелчок по дню отмечает его; календарик остаётся открытым, щелчок по листу или Esc скрывает его.")},
                  {QStringLiteral("11"), QStringLiteral("Рамки вокруг дня, его дня недели и недели меняют цвет раз в секунду: белый → синий → красный.")}},
                 1.9, left);
         },
     });
+    // The keys and the mouse on a dated screen, in two lists of the same term width.
+    page.heading(QStringLiteral("Клавиши и мышь на листе с датой"));
+    const qreal keyColumn = 9, keyScale = 0.9;
+    page.columns({
+        [&] {
+            page.definitions(
+                {{QStringLiteral("→  ←"), QStringLiteral("день вперёд, назад")},
+                 {QStringLiteral("↓  ↑"), QStringLiteral("неделя вперёд, назад")},
+                 {QStringLiteral("Page Down\nPage Up"), QStringLiteral("месяц: в григорианском календаре то же число соседнего "
+                          "месяца, в ВРКС 28\u00a0дней")},
+                 {QStringLiteral("Ctrl+Page Down\nCtrl+Page Up"), QStringLiteral("год вперёд, назад")},
+                 {QStringLiteral("Home"), QStringLiteral("сегодняшний день")}},
+                keyColumn, left, keyScale);
+        },
+        [&] {
+            page.definitions(
+                {{QStringLiteral("Ctrl+C"), QStringLiteral("копирует карточку отмеченного дня: этот день словами в обоих календарях")},
+                 {QStringLiteral("Ctrl+=, Ctrl++\nCtrl+−"), QStringLiteral("увеличить, уменьшить; Ctrl с колесом над листом — то же")},
+                 {QStringLiteral("левая кнопка"), QStringLiteral("перетаскивает увеличенный лист")},
+                 {QStringLiteral("указатель"), QStringLiteral("задержанный над клеткой дня, показывает этот день в подсказке")}},
+                keyColumn, left, keyScale);
+        },
+    });
+    page.caption(QStringLiteral("Отметка не уходит за первый и последний день календарика."), Qt::AlignLeft, 0.85);
     page.footer(QStringLiteral("Интерфейс компьютерной программы"), zuvProjectFooter());
     page.save(ctx);
 }
