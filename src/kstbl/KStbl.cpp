@@ -58,11 +58,14 @@ void TKStblForm::BuildComponents() {
     for (AutoLabel* label : {CurrentKSLabel, CurrentModeLabel}) label->FitToText();
 
     // The corner pictures show the window's own icons.
+    const char* const cornerNames[] = {"меню календарных систем", "меню окна", "меню страниц", "меню анонса"};
     for (int n = 1; n <= 4; ++n) {
         ImageControl* corner = CornerPictures()[size_t(n - 1)];
         corner->SetPicture(kstblCornerIcon(n));
         corner->setCursor(Qt::PointingHandCursor);
+        corner->setAccessibleName(QString::fromUtf8(cornerNames[n - 1]));
     }
+    StartImage->setAccessibleName(QStringLiteral("страница таблицы календарных систем"));
 
     // The page area: a sunken frame two pixels deep around the page view.
     StartPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

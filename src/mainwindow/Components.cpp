@@ -116,6 +116,11 @@ void TFormZUV::BuildComponents() {
     MnuImage2->setGeometry(161, -1, 24, 41);
     MnuImage3->setGeometry(4, 63, 47, 48);
     MnuImage4->setGeometry(132, 63, 53, 48);
+    MnuImage1->setAccessibleName(QStringLiteral("меню календарных систем"));
+    MnuImage2->setAccessibleName(QStringLiteral("меню окна программы"));
+    MnuImage3->setAccessibleName(QStringLiteral("меню раздела системы"));
+    MnuImage4->setAccessibleName(QStringLiteral("меню анонса"));
+    TopShapeCenter->setAccessibleName(QStringLiteral("перемещение окна"));
     styleLabel(CurrentModeLabel, QRect(-7, 86, 192, 25), windowText, Qt::AlignLeft | Qt::AlignTop);
     StartPanel->setGeometry(-248, -162, 433, 273);
     StartImage->resize(433, 273);
@@ -143,6 +148,7 @@ void TFormZUV::BuildComponents() {
         KSimg[n]->SetStretch(true);
         KSimg[n]->SetProportional(true);
         KSimg[n]->setToolTip(QString::fromUtf8(kCalendarSystemNames[n - 1]));
+        KSimg[n]->setAccessibleName(KSimg[n]->toolTip());
         if (n <= 3) KSimg[n]->setCursor(Qt::PointingHandCursor);
     }
     for (int n = 1; n <= 8; ++n) {
@@ -213,6 +219,10 @@ void TFormZUV::BuildComponents() {
     StartPopupMnu = named(new QMenu(this), "StartPopupMnu");
     N[33] = makeAction(StartPopupMnu, 33, QStringLiteral("увеличить"));
     N[34] = makeAction(StartPopupMnu, 34, QStringLiteral("уменьшить"));
+    // The menu shows the window's zoom keys beside them; the window itself takes the keys.
+    N[33]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
+    N[34]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    for (QAction* zoom : {N[33], N[34]}) zoom->setShortcutContext(Qt::WidgetShortcut);
     N[35] = makeAction(StartPopupMnu, 35, QStringLiteral("датировать"));
 
     Timer1 = named(new QTimer(this), "Timer1");

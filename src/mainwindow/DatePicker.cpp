@@ -1,4 +1,4 @@
-// The dating command and the date picker.
+// The dating command, the date picker and a picked day.
 
 #include "mainwindow/ZUVunit.h"
 
@@ -15,13 +15,15 @@ void TFormZUV::N35Click() {
     MCal->raise();
 }
 
-void TFormZUV::MCalClick() {
-    QDate date = MCal->Date();
+void TFormZUV::MCalClick() { PickDay(MCal->Date()); }
+
+void TFormZUV::PickDay(QDate date) {
     if (date > MCal->MaxDate()) date = MCal->MaxDate();
     if (date < MCal->MinDate()) date = MCal->MinDate();
     MCal->SetDate(date);
     CurDate = date;
     ShowDataScreen();
+    ScrollMarkIntoView();
 }
 
 }  // namespace zuv

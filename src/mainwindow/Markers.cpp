@@ -85,6 +85,11 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
         changed = surface.rect();
     }
 
+    const std::vector<QRect> rects = markRects(placement, plan);
+    m_markedSheet = plan.sheetName;
+    m_markedCell = rects.empty() ? QRect() : rects.front();  // the day's own cell comes first
+    DescribeMarkedDay();
+
     std::vector<QRect> touched;
     {
         QPainter painter(&surface);
@@ -93,7 +98,7 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        for (const QRect& rect : markRects(placement, plan)) {
+        for (const QRect& rect : rects) {
             painter.drawRect(QRectF(rect));
             touched.push_back(touchedBy(rect, plan.grid.penWidth));
             changed += touched.back();

@@ -121,6 +121,7 @@ void TFormZUV::SelectMode() {
         if (rowApplies(row, CurrentScreen())) ApplyScreenRow(row);
     }
     UpdateCornerCursors();
+    DescribeSheetView();
 }
 
 }  // namespace zuv

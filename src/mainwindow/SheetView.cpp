@@ -18,6 +18,7 @@ void TFormZUV::SetBigSize() {
     StartPanel->SetEnlarged(QSize(StartPanel->width() * z, StartPanel->height() * z));
     StartPanel->SetVertPosition(vertical);
     StartImage->Discard();
+    StartImage->SetDraggable(true);  // an enlarged sheet is panned by dragging it
     const int range = StartPanel->HorzRange();
     StartPanel->SetHorzPosition(int(std::trunc(range * 0.5 - StartPanel->width() * 0.5)));
 }
@@ -25,6 +26,7 @@ void TFormZUV::SetBigSize() {
 void TFormZUV::SetNormalSize() {
     StartPanel->SetFitted();
     StartImage->Discard();
+    StartImage->SetDraggable(false);
 }
 
 void TFormZUV::N33Click() {
@@ -70,9 +72,9 @@ void TFormZUV::StartImageClick() {
     }
     if (CurKS == CalendarSystem::Vrks) {
         if (CurrentMode == ScreenMode::VrksDayTable) {
-            // The calendar table comes with the next tick; titles and limits stay as they are.
+            // The calendar table comes with the pending tick; titles and limits stay as they are.
             CurrentMode = ScreenMode::VrksCalendarTable;
-            Timer1->start();
+            if (!Timer1->isActive()) Timer1->start();
         } else if (CurrentMode == ScreenMode::VrksCalendarTable) {
             CurrentMode = ScreenMode::DatedSheet;
             SelectMode();

@@ -202,10 +202,21 @@ void TFormZUV::ConnectEvents() {
 
     // The container reports the wheel turned over the sheet or its scroll bars; everywhere
     // else (the picker above the sheet included) the wheel goes where it always goes.
-    connect(StartPanel, &ScrollBox::WheelNotches, this, [this](int notches) {
-        if (notches < 0) FormMouseWheelDown(-notches);
-        else FormMouseWheelUp(notches);
+    connect(StartPanel, &ScrollBox::WheelNotches, this, [this](int notches, Qt::KeyboardModifiers modifiers) {
+        if (modifiers & Qt::ControlModifier) {  // Ctrl zooms: away from the user enlarges
+            if (notches > 0) N33Click();
+            else N34Click();
+        } else if (notches < 0) {
+            FormMouseWheelDown(-notches);
+        } else {
+            FormMouseWheelUp(notches);
+        }
     });
+    connect(StartImage, &ImageControl::Dragged, this, [this](const QPoint& delta) {
+        StartPanel->SetHorzPosition(StartPanel->HorzPosition() - delta.x());
+        StartPanel->SetVertPosition(StartPanel->VertPosition() - delta.y());
+    });
+    StartImage->installEventFilter(this);  // its tooltips name the cell under the pointer
 }
 
 }  // namespace zuv

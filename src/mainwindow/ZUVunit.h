@@ -30,6 +30,7 @@ struct ScreenRow;
 struct FrameInput;
 enum class Marker;
 enum class Fit;
+enum class DayStep;
 
 // The main window's state by the names the window's design gives it. Anyone may read it
 // (TFormZUV::State()); only the window's own commands change it.
@@ -213,6 +214,21 @@ private:
     // ---- Dating ----
     void N35Click();
     void MCalClick();
+    // What a pick in the picker does, for any day: the picker shows it, the marker draws it at
+    // once, the blink goes on, and an enlarged sheet scrolls until its cell shows.
+    void PickDay(QDate date);
+    // The keys of a dated screen: a day, a week, a month or a year on, or today.
+    void StepDay(DayStep step);
+    // The marked day in words, on the clipboard (Ctrl+C on a dated screen).
+    void CopyDayCard() const;
+    // Scrolls an enlarged sheet by the least amount that shows the marked day's cell.
+    void ScrollMarkIntoView();
+    // The tooltip over a cell of the dated sheet: the day it shows, or what it counts.
+    QString CellToolTip(const QPoint& viewPoint) const;
+    // The sheet view as assistive technology reads it: the screen's titles, and on a dated
+    // screen the marked day's card (told again only when the day changes).
+    void DescribeSheetView();
+    void DescribeMarkedDay();
     bool PaintDateGKS(const QDate& InDate);
     bool PaintDateVRKS(const QDate& InDate);
     bool VRKS_DayTable(const QDate& InDate);
@@ -222,6 +238,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildComponents();
@@ -245,6 +263,9 @@ private:
 
     std::unique_ptr<SheetCache> m_sheetCache;
     QSize m_lastSheetSize;  // pixel size of the sheet in the cache
+    QString m_markedSheet;  // the sheet the last mark was drawn on, and its day's cell there
+    QRect m_markedCell;     // in view pixels; empty when the day has no cell of its own
+    QDate m_describedDate;  // the day the sheet view's accessible description tells
     bool m_shown = false;
     QRect m_normalGeometry;  // where the restore command puts the window back
 };

@@ -57,4 +57,7 @@ void AutoLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 void AutoLabel::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }
 
+// The second press of a double-click: the first press and release were the click.
+void AutoLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 }  // namespace zuv

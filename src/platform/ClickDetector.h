@@ -1,6 +1,7 @@
 #pragma once
 // What counts as a click on the program's controls: the left button pressed over the control
-// and released over it again. Moving off before the release is no click.
+// and released over it again. Moving off before the release is no click, nor is a drag, and
+// the second press of a double-click does not click again (the controls ignore it).
 
 #include <QMouseEvent>
 #include <QRect>

@@ -2,6 +2,7 @@
 
 #include "core/PictureFit.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,14 +111,35 @@ void ImageControl::paintEvent(QPaintEvent*) {
 void ImageControl::mousePressEvent(QMouseEvent* event) {
     emit ButtonPressed(event->button());
     m_click.Press(*event);
+    if (event->button() == Qt::LeftButton) m_pressedAt = event->globalPosition().toPoint();
     event->accept();
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_dragging && event->button() == Qt::LeftButton) {
+        m_dragging = false;
+        unsetCursor();
+        return;
+    }
     if (m_click.Release(*event, rect())) emit Clicked();
 }
 
-void ImageControl::mouseMoveEvent(QMouseEvent* event) { emit PointerMoved(event->position().toPoint()); }
+void ImageControl::mouseMoveEvent(QMouseEvent* event) {
+    emit PointerMoved(event->position().toPoint());
+    if (!m_draggable || !(event->buttons() & Qt::LeftButton)) return;
+    const QPoint at = event->globalPosition().toPoint();
+    if (!m_dragging) {
+        if ((at - m_pressedAt).manhattanLength() < QApplication::startDragDistance()) return;
+        m_dragging = true;  // its release is no click
+        setCursor(Qt::ClosedHandCursor);
+    }
+    const QPoint delta = at - m_pressedAt;
+    m_pressedAt = at;
+    if (!delta.isNull()) emit Dragged(delta);
+}
+
+// The second press of a double-click: the first press and release were the click.
+void ImageControl::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void ImageControl::contextMenuEvent(QContextMenuEvent* event) {
     emit ContextRequested(event->globalPos());

@@ -39,6 +39,9 @@ public:
     void SetProportional(bool on) { m_proportional = on; update(); }
     // Transparent: pixels of the colour of the picture's bottom-left pixel show the parent.
     void SetTransparent(bool on);
+    // Draggable: the left button held and moved past the platform's drag distance drags
+    // (Dragged, a closed hand meanwhile) instead of clicking.
+    void SetDraggable(bool on) { m_draggable = on; }
 
     // Number of pictures alive in all image controls (for leak checks).
     static int LivePictures();
@@ -48,12 +51,14 @@ signals:
     void ContextRequested(const QPoint& globalPos);
     void PointerMoved(const QPoint& pos);
     void ButtonPressed(Qt::MouseButton button);
+    void Dragged(const QPoint& delta);  // the pointer's move since the last one, in screen pixels
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -67,6 +72,9 @@ private:
     bool m_proportional = false;
     bool m_transparent = false;
     ClickDetector m_click;
+    bool m_draggable = false;
+    bool m_dragging = false;
+    QPoint m_pressedAt;  // screen pixels; where a drag measures from
 };
 
 }  // namespace zuv

@@ -7,6 +7,7 @@ namespace zuv {
 
 ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -65,7 +66,7 @@ void ScrollBox::takeWheel(QWheelEvent* event) {
     m_wheelRemainder += event->angleDelta().y();
     const int notches = m_wheelRemainder / 120;
     m_wheelRemainder -= notches * 120;
-    if (notches != 0) emit WheelNotches(notches);
+    if (notches != 0) emit WheelNotches(notches, event->modifiers());
     event->accept();
 }
 

@@ -2,7 +2,8 @@
 // The sheet container: a borderless scroll area whose content is either fitted to it or of a
 // fixed (enlarged) size. Ranges are content extents in pixels; a position is kept between 0
 // and range − visible extent. It never scrolls on the wheel by itself: the wheel turned over
-// the box (its content or its scroll bars) is reported in notches and the window decides.
+// the box (its content or its scroll bars) is reported in notches and the window decides. It
+// takes no keyboard focus: the keys belong to the window.
 
 #include <QScrollArea>
 
@@ -26,8 +27,9 @@ public:
 
 signals:
     // One signal per wheel event over the box, its content or its scroll bars, with the
-    // number of whole notches (positive: away from the user, "up"). Smaller deltas add up.
-    void WheelNotches(int notches);
+    // number of whole notches (positive: away from the user, "up") and the keys held (Ctrl
+    // zooms). Smaller deltas add up.
+    void WheelNotches(int notches, Qt::KeyboardModifiers modifiers);
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

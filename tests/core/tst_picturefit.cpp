@@ -1,6 +1,7 @@
 // Every fit of a picture into a box, from tables: the loaders' fit, the markers' sheet
 // placement, the table window's pages and the image control's proportional stretch.
 #include "core/PictureFit.h"
+#include "core/ViewScroll.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -115,6 +116,25 @@ private slots:
         QFETCH(QSize, box);
         QFETCH(QSize, picture);
         QTEST(keepAspectRect(box, picture), "expected");
+    }
+
+    // The least scroll that shows a marked cell with a margin of one cell.
+    void scrollToShowACell_data() {
+        QTest::addColumn<QRect>("visible");
+        QTest::addColumn<QRect>("cell");
+        QTest::addColumn<QPoint>("topLeft");
+        const QRect view(100, 100, 400, 300);
+        QTest::newRow("inside with its margin") << view << QRect(200, 200, 20, 10) << QPoint(100, 100);
+        QTest::newRow("margin touches the edges") << view << QRect(120, 110, 20, 10) << QPoint(100, 100);
+        QTest::newRow("past the right") << view << QRect(510, 200, 20, 10) << QPoint(150, 100);
+        QTest::newRow("before the top-left") << view << QRect(90, 50, 20, 10) << QPoint(70, 40);
+        QTest::newRow("past the bottom-right") << view << QRect(600, 500, 30, 20) << QPoint(260, 240);
+        QTest::newRow("larger than the view") << view << QRect(0, 0, 300, 200) << QPoint(-300, -200);
+    }
+    void scrollToShowACell() {
+        QFETCH(QRect, visible);
+        QFETCH(QRect, cell);
+        QTEST(scrollToShow(visible, cell), "topLeft");
     }
 };
 
