@@ -59,7 +59,7 @@ void TFormZUV::ScrollMarkIntoView() {
     StartPanel->SetVertPosition(to.y());
 }
 
-QString TFormZUV::CellToolTip(const QPoint& viewPoint) const {
+QString TFormZUV::CellToolTip(const QPoint& viewPoint, QRect& cellOutline) const {
     const Marker marker = rulesOf(CurrentScreen()).marker;
     if (marker == Marker::None || m_markedSheet.isEmpty() || m_lastSheetSize.isEmpty()) return QString();
     const MarkGrid grid = marker == Marker::GregorianSheets ? gksGrid()
@@ -69,6 +69,7 @@ QString TFormZUV::CellToolTip(const QPoint& viewPoint) const {
         placeSheet(StartImage->width(), StartImage->height(), m_lastSheetSize.width(), m_lastSheetSize.height());
     const std::optional<GridCell> cell = cellAt(placement, grid, QPointF(viewPoint));
     if (!cell) return QString();
+    cellOutline = markRect(placement, grid, *cell);
     const CellMeaning meaning = cellMeaning(m_markedSheet, *cell, VRKSData);
     if (meaning.day.isValid()) return dayCard(meaning.day, VRKSData);
     if (meaning.extraDay > 0) return QStringLiteral("дополнительный день %1").arg(meaning.extraDay);
@@ -94,9 +95,10 @@ void TFormZUV::DescribeMarkedDay() {
 bool TFormZUV::eventFilter(QObject* watched, QEvent* event) {
     if (watched == StartImage && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString text = CellToolTip(help->pos());
+        QRect cell;
+        const QString text = CellToolTip(help->pos(), cell);
         if (text.isEmpty()) QToolTip::hideText();
-        else QToolTip::showText(help->globalPos(), text, StartImage);
+        else QToolTip::showText(help->globalPos(), text, StartImage, cell);
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -223,8 +223,9 @@ private:
     void CopyDayCard() const;
     // Scrolls an enlarged sheet by the least amount that shows the marked day's cell.
     void ScrollMarkIntoView();
-    // The tooltip over a cell of the dated sheet: the day it shows, or what it counts.
-    QString CellToolTip(const QPoint& viewPoint) const;
+    // The tooltip over a cell of the dated sheet: the day it shows, or what it counts, and the
+    // cell's outline in view pixels (the tooltip goes when the pointer leaves it).
+    QString CellToolTip(const QPoint& viewPoint, QRect& cellOutline) const;
     // The sheet view as assistive technology reads it: the screen's titles, and on a dated
     // screen the marked day's card (told again only when the day changes).
     void DescribeSheetView();
