@@ -86,6 +86,21 @@ private slots:
         QVERIFY2(f.recorder.messages.isEmpty(), qPrintable(f.recorder.messages.join(QLatin1Char('|'))));
     }
 
+    // A held key, across the sheets of the range and back: no message, nothing kept alive.
+    void heldKeyAcrossSheets() {
+        ShownForm f;
+        f.reach({Gks, M::DatedSheet});
+        pick(f.form, QDate(2001, 1, 1));
+        const int pictures = ImageControl::LivePictures(), streams = ResourceStore::liveStreams();
+        for (int i = 0; i < 300; ++i) QTest::keyClick(&f.form, Qt::Key_PageDown);
+        QCOMPARE(f.form.State().CurDate, QDate(2026, 1, 1));
+        for (int i = 0; i < 300; ++i) QTest::keyClick(&f.form, Qt::Key_PageUp);
+        QCOMPARE(f.form.State().CurDate, QDate(2001, 1, 1));
+        QCOMPARE(ImageControl::LivePictures(), pictures);
+        QCOMPARE(ResourceStore::liveStreams(), streams);
+        QVERIFY(f.recorder.messages.isEmpty());
+    }
+
     // Off the dated screens the day keys do nothing; zoom, Escape and the wheel with Ctrl work
     // everywhere.
     void keysEverywhere() {
