@@ -203,6 +203,47 @@ int main(int argc, char** argv) {
     }
     setFastPngPath(true);
 
+    // The zoom commands at 1920 x 1080, each from the fitted screen (outside the timing) to its
+    // final picture: "увеличить" (×2, ×3 on the Gregorian dating page) and "уменьшить" back.
+    std::printf("zoom (the command to its final picture), median of 5, window 1920x1080: fast / Qt (ratio)\n");
+    setViewSize(w, QSize(1920, 1080));
+    const struct {
+        const char* label;
+        Screen screen;
+    } zoomed[] = {{"gregorian sheet x2", {CalendarSystem::Gregorian, ScreenMode::DatedSheet}},
+                  {"description page x2", {CalendarSystem::Vrks, ScreenMode::Description}},
+                  {"gregorian dating x3", {CalendarSystem::Gregorian, ScreenMode::Dating}}};
+    double slowestZoom = 0;
+    QSize shownView;
+    for (const auto& z : zoomed) {
+        const auto timed = [&](bool fast, int item) {
+            setFastPngPath(fast);
+            std::vector<double> times;
+            for (int i = 0; i < 5; ++i) {
+                enter(w, z.screen.system, z.screen.mode);
+                if (item == 34) menuItem(w, 33)->trigger();  // reducing starts from the enlarged sheet
+                QApplication::processEvents();
+                QElapsedTimer timer;
+                timer.start();
+                menuItem(w, item)->trigger();
+                w.repaint();
+                times.push_back(double(timer.nsecsElapsed()) / 1e6);
+                shownView = StartImage->size();
+            }
+            menuItem(w, 34)->trigger();
+            std::sort(times.begin(), times.end());
+            return times[2];
+        };
+        for (int item : {33, 34}) {
+            const double fast = timed(true, item), qt = timed(false, item);
+            std::printf("  %-20s %-10s view %4dx%-4d %7.2f ms / %7.2f ms (%.1fx)\n", z.label, item == 33 ? "enlarge" : "reduce",
+                        shownView.width(), shownView.height(), fast, qt, qt / std::max(fast, 1e-3));
+            slowestZoom = std::max(slowestZoom, fast);
+        }
+    }
+    setFastPngPath(true);
+    std::printf("  slowest zoom: %.2f ms\n", slowestZoom);
+
     // Decode and fit of every picture family into its view at 1920 x 1080, against
     // QImage::fromData + QImage::scaled(SmoothTransformation) on the same bytes.
     std::printf("decode and fit into the view (median of 21): fast / Qt (speed-up)\n");
