@@ -4,7 +4,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "core/FastPng.h"
+#include "imaging/FastPng.h"
 
 namespace zuv {
 

@@ -1,7 +1,7 @@
 // The two-core helper: every call runs each of its two parts exactly once and returns only when
 // both are done, whether the worker takes the second part, is still asleep, or is still awake
 // from the call before; the parts may use per-part state without locks.
-#include "core/BothCores.h"
+#include "imaging/BothCores.h"
 
 #include <QtTest>
 #include <atomic>

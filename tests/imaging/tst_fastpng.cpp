@@ -4,9 +4,9 @@
 // decode, premultiplied, within two where it has alpha); damaged files are refused, so Qt's
 // decoder (and its one message) decides as before.
 #include "ResourceStore.h"
-#include "core/FastPng.h"
+#include "imaging/FastPng.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/PicturePath.h"
 
 #include <QPainter>
 #include <QtTest>
