@@ -1,9 +1,13 @@
 #pragma once
 // The steps of decode and fit that run over every pixel: premultiplying, the shrink's vertical
 // pass and its pass along the row, the enlargement's pass along the row and its mix down with
-// the compositing onto the surface, in SSE2 with an AVX2 clone of the vertical pass
-// (PixelStepsX86.cpp). A picture takes all its steps from one table. Unfiltering is plain C++
-// (RawRows.cpp), as the row filters run along the row from pixel to pixel.
+// the compositing onto the surface. Each comes in the portable C++ form every compiler builds
+// (PixelStepsPortable.cpp) and, on x86-64, an SSE2 form with AVX2 clones where the toolchain
+// makes them (PixelStepsX86.cpp); both forms give the same pixels. A picture takes all its
+// steps from one table, chosen by the switch in VectorPath.h. Unfiltering has one form,
+// plain C++ (RawRows.cpp), as the row filters run along the row from pixel to pixel.
+
+#include "VectorPath.h"
 
 #include <QImage>
 #include <QtGlobal>
@@ -73,7 +77,7 @@ using ShrinkAlongRow = void (*)(const Spans& columns, const quint16* sums, int f
 using EnlargeAlongRow = void (*)(const Taps& columns, const uchar* row, int firstX, int lastX, quint16* out);
 
 // sum = (first ? 0 : sum) + weight × row: the vertical pass's loop, plain code that compilers
-// vectorise, built for AVX2 as well.
+// vectorise; the x86 form builds it for AVX2 as well.
 inline void addWeightedRowLoop(quint16* sums, const uchar* row, size_t n, quint16 weight, bool first) {
     if (first) {
         for (size_t v = 0; v < n; ++v) sums[v] = quint16((quint32(quint16(row[v] << 8)) * weight) >> 16);
@@ -119,6 +123,11 @@ struct PixelSteps {
                     int channels);
 };
 
+#if ZUV_X86_VECTORS
+const PixelSteps& vectorPixelSteps();
+#endif
+
+// The steps the switch in VectorPath.h asks for.
 const PixelSteps& pixelSteps();
 
 }  // namespace zuv

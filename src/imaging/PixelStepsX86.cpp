@@ -1,18 +1,33 @@
-// The per-pixel steps in SSE2, the vertical pass cloned for AVX2, which the processor chooses
-// at run time where it has it.
+// The x86-64 forms of the per-pixel steps, in SSE2 (part of every x86-64 processor), the
+// vertical pass cloned for AVX2 where the toolchain and the system's loader choose clones at
+// run time. Each gives the pixels of its portable form in PixelStepsPortable.cpp. Built for
+// x86-64 only; other targets compile this file to nothing.
 
 #include "PixelSteps.h"
+
+#if ZUV_X86_VECTORS
 
 #include <emmintrin.h>
 
 #include <cstring>
 
+// Function clones need GCC's or Clang's target_clones and a loader that resolves ifuncs,
+// which glibc on Linux does; elsewhere the vertical pass is the plain loop in SSE2.
+#if defined(__linux__) && defined(__GLIBC__) && defined(__has_attribute)
+#if __has_attribute(target_clones)
+#define ZUV_AVX2_CLONES __attribute__((target_clones("avx2", "default")))
+#endif
+#endif
+#ifndef ZUV_AVX2_CLONES
+#define ZUV_AVX2_CLONES
+#endif
+
 namespace zuv {
 
 namespace {
 
-// c·a/255 rounded as (c·a + 127) / 255, four pixels at a time: four wholly opaque pixels stay
-// as they are and four wholly see-through ones become zeros.
+// Four pixels at a time: four wholly opaque pixels stay as they are and four wholly
+// see-through ones become zeros; the others are divided by 255 as the portable form does.
 void premultiplyRow(uchar* p, int width) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i alphaLanes = _mm_set1_epi32(int(0xFF000000u));
@@ -43,7 +58,7 @@ void premultiplyRow(uchar* p, int width) {
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void addWeightedRow(quint16* sums, const uchar* row, size_t n, quint16 weight, bool first) {
+ZUV_AVX2_CLONES void addWeightedRow(quint16* sums, const uchar* row, size_t n, quint16 weight, bool first) {
     addWeightedRowLoop(sums, row, n, weight, first);
 }
 
@@ -136,9 +151,11 @@ void mixDown(const quint16* above, const quint16* below, int belowWeight, int fi
 
 }  // namespace
 
-const PixelSteps& pixelSteps() {
+const PixelSteps& vectorPixelSteps() {
     static const PixelSteps steps{premultiplyRow, addWeightedRow, pickShrinkAlongRow<Sse2>, enlargeAlongRowFor, mixDown};
     return steps;
 }
 
 }  // namespace zuv
+
+#endif

@@ -14,7 +14,9 @@
 #include <cstring>
 #include <vector>
 
+#if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
+#endif
 
 namespace zuv {
 
@@ -49,7 +51,9 @@ struct Scratch {
                 capacity = 0;
                 return nullptr;
             }
+#ifdef MADV_HUGEPAGE
             madvise(raw, rounded, MADV_HUGEPAGE);
+#endif
             capacity = rounded;
         }
         return raw;
