@@ -6,8 +6,8 @@
 // Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_memory
 
-#include "core/FastPng.h"
-#include "core/PicturePath.h"
+#include "imaging/FastPng.h"
+#include "imaging/PicturePath.h"
 #include "core/ScreenTable.h"
 #include "TestSupport.h"
 #include "mainwindow/ZUVunit.h"

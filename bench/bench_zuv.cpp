@@ -5,9 +5,9 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_zuv [ticks-for-memory]
 
 #include "core/DayTable.h"
-#include "core/FastPng.h"
+#include "imaging/FastPng.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/PicturePath.h"
 #include "core/ScreenTable.h"
 #include "ResourceStore.h"
 #include "TestSupport.h"

@@ -6,7 +6,7 @@
 // build a banded PNG as the program's writer does (full flushes, a band table) and then let
 // the table lie: offsets and rows moved, a band cut short, band-opening rows with any filter
 // byte.
-#include "core/FastPng.h"
+#include "imaging/FastPng.h"
 
 #include <QByteArray>
 #include <QImage>

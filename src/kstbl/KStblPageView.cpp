@@ -6,7 +6,7 @@
 
 #include "core/KStblLayout.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/PicturePath.h"
 #include "kstbl/KStblPages.h"
 #include "ResourceStore.h"
 

@@ -9,7 +9,7 @@
 #include "core/FailureMessages.h"
 #include "core/FrameLayout.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/PicturePath.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/MessageBox.h"
 #include "ResourceStore.h"

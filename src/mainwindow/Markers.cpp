@@ -6,7 +6,7 @@
 
 #include "core/MarkerGeometry.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/PicturePath.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/MessageBox.h"
 #include "platform/Clock.h"

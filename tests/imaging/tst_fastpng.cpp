@@ -2,11 +2,13 @@
 // three view sizes, the fitted picture it draws equals a box filter over Qt's own decode of
 // the same file, within one level per channel (an enlargement: Qt's smooth scaling of that
 // decode, premultiplied, within two where it has alpha); damaged files are refused, so Qt's
-// decoder (and its one message) decides as before.
+// decoder (and its one message) decides as before. It runs on the vector forms and again on
+// the portable ones.
 #include "ResourceStore.h"
-#include "core/FastPng.h"
 #include "core/PictureFit.h"
-#include "core/PicturePath.h"
+#include "imaging/FastPng.h"
+#include "imaging/PicturePath.h"
+#include "imaging/VectorPath.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -92,6 +94,12 @@ int chunkAt(const QByteArray& png, const char* type) {
 class TestFastPng : public QObject {
     Q_OBJECT
 private slots:
+    // The suite runs twice, the second time on the portable forms (ctest's "_portable" entry).
+    void initTestCase() {
+        if (qEnvironmentVariableIntValue("ZUV_PORTABLE_PICTURES") == 1) QVERIFY(!vectorPath());
+        qInfo("picture path: the %s forms", vectorPath() ? "vector" : "portable");
+    }
+
     void matchesTheReferenceBoxFilter_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("view");

@@ -6,7 +6,11 @@
 
 #include "BothCores.h"
 
+#include "VectorPath.h"
+
+#if ZUV_X86_VECTORS
 #include <emmintrin.h>
+#endif
 
 #include <atomic>
 #include <chrono>
@@ -21,6 +25,14 @@ namespace {
 // How long the worker keeps watching after a call: longer than the gap between the pictures of
 // one screen, short enough that an idle program does not keep a core busy.
 constexpr std::chrono::microseconds kStayAwake{200};
+
+// One turn of a spin-wait: x86's pause, which spares the other hyperthread and the memory
+// order machinery, with the vector forms; a plain turn in the portable form.
+inline void spinTurn() {
+#if ZUV_X86_VECTORS
+    if (vectorPath()) _mm_pause();
+#endif
+}
 
 class Worker {
 public:
@@ -49,7 +61,7 @@ public:
         }
         // The worker is running the second part, about as long as the first.
         for (int spins = 0; state_.load(std::memory_order_acquire) != Done; ++spins)
-            spins < 4096 ? _mm_pause() : std::this_thread::yield();
+            spins < 4096 ? spinTurn() : std::this_thread::yield();
         state_.store(Idle, std::memory_order_relaxed);
     }
 
@@ -79,7 +91,7 @@ private:
         do {
             for (int i = 0; i < 64; ++i) {
                 if (state_.load(std::memory_order_relaxed) == Posted) return true;
-                _mm_pause();
+                spinTurn();
             }
         } while (std::chrono::steady_clock::now() < until);
         return false;

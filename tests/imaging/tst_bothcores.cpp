@@ -1,7 +1,9 @@
 // The two-core helper: every call runs each of its two parts exactly once and returns only when
 // both are done, whether the worker takes the second part, is still asleep, or is still awake
-// from the call before; the parts may use per-part state without locks.
-#include "core/BothCores.h"
+// from the call before; the parts may use per-part state without locks. It runs with the spin
+// wait of the vector forms and again with the portable one.
+#include "imaging/BothCores.h"
+#include "imaging/VectorPath.h"
 
 #include <QtTest>
 #include <atomic>
@@ -13,6 +15,12 @@ using namespace zuv;
 class TestBothCores : public QObject {
     Q_OBJECT
 private slots:
+    // The suite runs twice, the second time on the portable forms (ctest's "_portable" entry).
+    void initTestCase() {
+        if (qEnvironmentVariableIntValue("ZUV_PORTABLE_PICTURES") == 1) QVERIFY(!vectorPath());
+        qInfo("picture path: the %s forms", vectorPath() ? "vector" : "portable");
+    }
+
     void runsEachPartOnceAndWaitsForBoth_data() {
         QTest::addColumn<int>("calls");
         QTest::addColumn<int>("workerPartSpins");  // how long the second part takes, roughly
