@@ -1,6 +1,7 @@
 #pragma once
-// The one path every picture of both windows takes: decode the resource's bytes, ask where the
-// picture goes for its size, and draw it there scaled into the surface. Positions are logical
+// The one path every PNG picture of both windows takes (the section menu's bitmap background
+// is Qt's to read): decode the resource's bytes, ask where the picture goes for its size, and
+// draw it there scaled into the surface. Positions are logical
 // pixels of the surface; the scaling writes its device pixels, so pictures stay sharp on HiDPI.
 
 #include <QByteArray>
