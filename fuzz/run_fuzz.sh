@@ -19,3 +19,7 @@ for target in daytable decode fastpng; do
     build-fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 \
         build-fuzz/corpus-$target 2>&1 | tail -n 4
 done
+# The PNG path once more on its portable forms, which other processors run.
+echo "== fuzz_fastpng on the portable forms for $seconds s"
+ZUV_PORTABLE_PICTURES=1 build-fuzz/fuzz/fuzz_fastpng -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 \
+    build-fuzz/corpus-fastpng 2>&1 | tail -n 4
