@@ -26,14 +26,6 @@ namespace {
 // one screen, short enough that an idle program does not keep a core busy.
 constexpr std::chrono::microseconds kStayAwake{200};
 
-// One turn of a spin-wait: x86's pause, which spares the other hyperthread and the memory
-// order machinery, with the vector forms; a plain turn in the portable form.
-inline void spinTurn() {
-#if ZUV_X86_VECTORS
-    if (vectorPath()) _mm_pause();
-#endif
-}
-
 class Worker {
 public:
     Worker() : thread_([this] { loop(); }) {}
@@ -48,6 +40,7 @@ public:
 
     void run(const std::function<void(int)>& work) {
         job_ = &work;
+        pause_.store(vectorPath(), std::memory_order_relaxed);
         state_.store(Posted);
         if (sleeping_.load()) {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -85,6 +78,16 @@ private:
         }
     }
 
+    // One turn of a spin-wait: x86's pause, which spares the other hyperthread and the memory
+    // order machinery, with the vector forms; a plain turn in the portable form. The choice is
+    // taken once a call, beside the state both threads spin on, so that a spin reads no other
+    // cache line (one the cores write while inflating would slow them both).
+    void spinTurn() const {
+#if ZUV_X86_VECTORS
+        if (pause_.load(std::memory_order_relaxed)) _mm_pause();
+#endif
+    }
+
     // True as soon as a call is posted, false when none came within kStayAwake.
     bool watchForWork() const {
         const auto until = std::chrono::steady_clock::now() + kStayAwake;
@@ -98,6 +101,7 @@ private:
     }
 
     std::atomic<int> state_{Idle};
+    std::atomic<bool> pause_{vectorPath()};  // spin with x86's pause
     std::atomic<bool> sleeping_{false};
     const std::function<void(int)>* job_ = nullptr;  // written before state_ becomes Posted
     std::mutex mutex_;

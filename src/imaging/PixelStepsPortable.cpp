@@ -1,7 +1,8 @@
 // The portable forms of the per-pixel steps: plain C++ that any compiler builds for any
-// processor, written as straight loops over whole numbers (and, for RGB shrinks, floats in
-// the vector form's order) so that compilers vectorise them and every form gives the same
-// pixels. Also where a picture's table of steps is chosen.
+// processor, straight loops over whole numbers (and, for RGB shrinks, floats in the vector
+// form's order) that give the same pixels as the vector forms and that compilers can
+// vectorise (GCC does premultiplying and the vertical pass; the passes along the row stay
+// scalar on x86-64's SSE2). Also where a picture's table of steps is chosen.
 
 #include "PixelSteps.h"
 
