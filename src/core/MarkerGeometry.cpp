@@ -18,14 +18,11 @@ QDate gksRangeFirst() { return markerRange(Marker::GregorianSheets).first; }
 QDate gksRangeLast() { return markerRange(Marker::GregorianSheets).last; }
 QDate vrksYearSheetLastDate() { return markerRange(Marker::VrksYearSheets).last; }  // last day of yuga 512
 
-// Yuga table (table 6) and its copy for yuga 512 (table 7), 21 columns further right.
-constexpr int kYugaTableExtraColumn = 26;
-constexpr int kYugaTableSeasonRow = 47;
+// Yuga table (table 6) and its copy for yuga 512 (table 7); the extra days' places are in
+// SheetGrids.h.
 constexpr int kYugaTableYearRow = 55;
-constexpr int kYuga512Shift = 21;
 // Block table (table 9).
 constexpr int kBlockYearRow = 69;
-constexpr int kBlockExtraHeaderRow = 61;
 constexpr int kBlockSharedColumn = 27;
 // Day of the yuga of its first extra day (1456 = 4 × 364).
 constexpr int kFirstExtraDayOfYuga = 1457;

@@ -4,6 +4,7 @@
 #include "SheetCells.h"
 
 #include "core/DayTable.h"
+#include "core/SheetGrids.h"
 #include "core/VrksDates.h"
 
 namespace zuv {
@@ -20,12 +21,6 @@ constexpr int kFirstWeekColumn = 2;
 constexpr int kGregorianLastWeekColumn = 54;  // a week 53, or the next year's first week again
 constexpr int kVrksLastWeekColumn = 53;       // the 52 weeks of a VRKS year
 constexpr int kDaySheetLastWeekColumn = 54;   // the extra days of year 4
-// The yuga table's extra-day column (moved right for yuga 512) holds extra day E in row 47 + E;
-// the block of yugas' extra-day columns hold them in row 61 + E.
-constexpr int kYugaTableExtraColumn = 26;
-constexpr int kYuga512Shift = 21;
-constexpr int kYugaTableExtraHeaderRow = 47;
-constexpr int kBlockExtraHeaderRow = 61;
 constexpr int kBlockExtraColumnFromBase = 4;  // two columns wide
 
 // A cell's table (0 … 3) and its day in that table, 0-based, week column by week column.
@@ -68,7 +63,7 @@ CellMeaning yearSheetCell(int yuga, const GridCell& cell, const QStringList& day
         return {QDate(), place->dayIndex + 1};
     // The yuga table's extra-day column and one of the block's share column 26, in other rows.
     const int extraColumn = kYugaTableExtraColumn + (yuga == 512 ? kYuga512Shift : 0);
-    if (const int extraDay = rowBelow(cell.row, kYugaTableExtraHeaderRow); extraDay && cell.col == extraColumn)
+    if (const int extraDay = rowBelow(cell.row, kYugaTableSeasonRow); extraDay && cell.col == extraColumn)
         return extraDayOfYuga(yuga, extraDay, dayTable);
     const int blockExtraDay = rowBelow(cell.row, kBlockExtraHeaderRow);
     if (!blockExtraDay) return {};
