@@ -25,5 +25,7 @@ set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/aarch64-linux-gnu/pkgconfig:/usr/share/pkgco
 set(QT_HOST_PATH /usr CACHE PATH "Prefix of the host's Qt")
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "CMake packages of the host's Qt")
 
-# ctest runs every test program through this; -L points the emulator at the target's loader.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/qemu-aarch64-static -L /usr/aarch64-linux-gnu)
+# ctest runs every test program through this. No -L /usr/aarch64-linux-gnu: the programs must
+# load the multiarch C library (libc6:arm64, in /lib/aarch64-linux-gnu) that Qt's arm64 libraries
+# came with; the cross C library there mixed with those hangs the test programs at start.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/qemu-aarch64-static)
