@@ -106,7 +106,7 @@ test-arm64)
     echo "zuv: suites run for arm64:"
     for d in "${suite_dirs[@]}"; do
         (cd "$d" && ctest -N -V -E smoke_real_window)
-    done | sed -n 's/^[0-9]*: Test command: //p' | tr -d '"' | while read -r emulator _ _ program _; do
+    done | sed -n 's/^[0-9]*: Test command: //p' | tr -d '"' | while read -r emulator program _; do
         case "$emulator" in
             */qemu-aarch64-static) ;;
             *) echo "zuv: $program did not run through qemu ($emulator)" >&2; exit 1 ;;
