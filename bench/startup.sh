@@ -9,47 +9,18 @@ set -uo pipefail
 name="зувская календарная система"   # the main window's title, as xdotool searches for it
 limit_ms=10000                         # bound of each wait: server, window, first paint
 
-fail() { echo "startup.sh: $*" >&2; exit 1; }
+. "$(dirname "$0")/xvfb.sh"
 [ $# -ge 1 ] && [ $# -le 2 ] || { echo "usage: startup.sh PROGRAM [RUNS]" >&2; exit 2; }
 program=$1
 runs=${2:-7}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "startup.sh: RUNS must be a positive whole number, not '$runs'" >&2; exit 2; }
 command -v "$program" >/dev/null || fail "$program is not an executable program"
-for tool in Xvfb xdotool import awk; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
-
-work=$(mktemp -d) || fail "no temporary folder"
-xvfb=""
-app=""
-# Stops a process started here: politely, then for good after 2 s.
-stop() {
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null; return 0; }
-    for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    return 0
-}
-cleanup() { stop "$app"; stop "$xvfb"; rm -rf "$work"; }
-trap cleanup EXIT
-trap 'fail "interrupted"' INT TERM HUP
-trap 'exit 1' PIPE   # nowhere left to say it; the EXIT trap still stops everything
+for tool in xdotool import awk; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
 
 # Deadlines are in microseconds of bash's own clock, read without starting a process.
 limit_us=$(( limit_ms * 1000 ))
-# The last line something wrote, for the one-line failure message.
-last_line() { [ -s "$1" ] && printf '; last output: "%s"' "$(tail -n 1 "$1" | tr -d '\r' | cut -c1-160)"; }
-
-# The server writes its display number to the pipe once it accepts connections.
-exec {from_xvfb}< <(exec Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log")
-xvfb=$!
-read -r -t $((limit_ms / 1000)) -u "$from_xvfb" number
-status=$?
-if [ "$status" -gt 128 ]; then fail "Xvfb reported no display within $((limit_ms / 1000)) s$(last_line "$work/xvfb.log")"; fi
-[[ ${number:-} =~ ^[0-9]+$ ]] || fail "Xvfb exited before it reported a display$(last_line "$work/xvfb.log")"
-exec {from_xvfb}<&-
-export DISPLAY=":$number"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+start_xvfb $((limit_ms / 1000))
+work=$xvfb_work
 
 times=()
 for run in $(seq "$runs"); do
@@ -75,7 +46,7 @@ for run in $(seq "$runs"); do
             if awk -v s="$sd" 'BEGIN { exit !(s > 0.05) }'; then break; fi
         fi
         if (( ${EPOCHREALTIME/[.,]/} > deadline )); then
-            kill -0 "$xvfb" 2>/dev/null || fail "run $run: Xvfb exited$(last_line "$work/xvfb.log")"
+            kill -0 "$xvfb" 2>/dev/null || fail "run $run: Xvfb exited$(last_line "$xvfb_work/xvfb.log")"
             if [ -z "$window" ]; then
                 fail "run $run: no visible window named \"$name\" within $((limit_ms / 1000)) s$(last_line "$log")"
             fi

@@ -1,7 +1,5 @@
 // The ZUV viewer: one borderless main window and the hidden calendar systems table window.
 
-#include "platform/Fonts.h"
-#include "platform/Translations.h"
 #include "app/ProgramWindows.h"
 
 #include <QApplication>
@@ -27,12 +25,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    zuv::RegisterProgramFonts();
-    zuv::InstallRussianTranslations(app);
-
-    zuv::TFormZUV formZUV;
-    zuv::TKStblForm ksTblForm;  // created hidden; nothing in the main window shows it
-    zuv::ConnectProgramWindows(formZUV, ksTblForm);
-    formZUV.show();
+    zuv::ProgramWindows windows(app);
+    windows.main.show();
     return app.exec();
 }

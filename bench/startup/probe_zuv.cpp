@@ -1,0 +1,30 @@
+// The viewer's start-up as a whole process: the program's own start (fonts, translations, both
+// windows, the main window shown) ending at the main window's first paint. With --phases it
+// says on standard error when each step ended, in milliseconds from the start of main.
+
+#include "FirstPaint.h"
+#include "app/ProgramWindows.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    QElapsedTimer clock;
+    clock.start();
+    const bool phases = argc > 1 && std::strcmp(argv[1], "--phases") == 0;
+    const auto phase = [&](const char* step) {
+        if (phases) std::fprintf(stderr, "%7.2f ms  %s\n", clock.nsecsElapsed() / 1e6, step);
+    };
+    QApplication app(argc, argv);
+    phase("application");
+    zuv::ProgramWindows windows(app);
+    phase("fonts, translations and both windows");
+    new QuitAfterFirstPaint(&windows.main);
+    windows.main.show();
+    phase("main window shown");
+    const int status = app.exec();
+    phase("first paint");
+    return status;
+}
