@@ -46,10 +46,10 @@ void TFormZUV::StepDay(DayStep step) {
     const Marker marker = rulesOf(CurrentScreen()).marker;
     const DateRange range = markerRange(marker);
     const StepCalendar calendar = marker == Marker::GregorianSheets ? StepCalendar::Gregorian : StepCalendar::Vrks;
-    PickDay(stepDay(CurDate, step, calendar, range.first, range.last, Today(), VRKSData));
+    PickDay(stepDay(CurDate, step, calendar, range.first, range.last, Today(), DayLines()));
 }
 
-void TFormZUV::CopyDayCard() const { QGuiApplication::clipboard()->setText(dayCard(CurDate, VRKSData)); }
+void TFormZUV::CopyDayCard() const { QGuiApplication::clipboard()->setText(dayCard(CurDate, DayLines())); }
 
 void TFormZUV::ScrollMarkIntoView() {
     if (StartPanel->IsFitted() || m_markedCell.isEmpty()) return;
@@ -70,8 +70,8 @@ QString TFormZUV::CellToolTip(const QPoint& viewPoint, QRect& cellOutline) const
     const std::optional<GridCell> cell = cellAt(placement, grid, QPointF(viewPoint));
     if (!cell) return QString();
     cellOutline = markRect(placement, grid, *cell);
-    const CellMeaning meaning = cellMeaning(m_markedSheet, *cell, VRKSData);
-    if (meaning.day.isValid()) return dayCard(meaning.day, VRKSData);
+    const CellMeaning meaning = cellMeaning(m_markedSheet, *cell, DayLines());
+    if (meaning.day.isValid()) return dayCard(meaning.day, DayLines());
     if (meaning.extraDay > 0) return QStringLiteral("дополнительный день %1").arg(meaning.extraDay);
     if (meaning.dayOfYear > 0) return QStringLiteral("день года %1").arg(meaning.dayOfYear);
     return QString();
@@ -89,7 +89,7 @@ void TFormZUV::DescribeSheetView() {
 void TFormZUV::DescribeMarkedDay() {
     if (CurDate == m_describedDate) return;  // a blink tick: nothing new to tell
     m_describedDate = CurDate;
-    StartImage->setAccessibleDescription(dayCard(CurDate, VRKSData));
+    StartImage->setAccessibleDescription(dayCard(CurDate, DayLines()));
 }
 
 bool TFormZUV::eventFilter(QObject* watched, QEvent* event) {

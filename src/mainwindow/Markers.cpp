@@ -111,10 +111,10 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
 
 bool TFormZUV::PaintDateGKS(const QDate& InDate) { return DrawMarkPlan(planPaintDateGKS(InDate, Today())); }
 
-bool TFormZUV::PaintDateVRKS(const QDate& InDate) { return DrawMarkPlan(planPaintDateVRKS(InDate, VRKSData)); }
+bool TFormZUV::PaintDateVRKS(const QDate& InDate) { return DrawMarkPlan(planPaintDateVRKS(InDate, DayLines())); }
 
-bool TFormZUV::VRKS_DayTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_DayTable(InDate, VRKSData)); }
+bool TFormZUV::VRKS_DayTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_DayTable(InDate, DayLines())); }
 
-bool TFormZUV::VRKS_CalTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_CalTable(InDate, VRKSData)); }
+bool TFormZUV::VRKS_CalTable(const QDate& InDate) { return DrawMarkPlan(planVRKS_CalTable(InDate, DayLines())); }
 
 }  // namespace zuv

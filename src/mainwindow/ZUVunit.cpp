@@ -73,15 +73,23 @@ void TFormZUV::FormCreate() {
     MnuSetFont(10);
     CurrentMode = ScreenMode::ProgramMain;
 
-    // The day table, one string per line.
-    const ResourceBytes bytes = Store().find(StoreKind::RawData, QStringLiteral("DVRKS"));
-    VRKSData = splitDayTableLines(QByteArray::fromRawData(bytes.data, int(bytes.size)));
+    // The day table's text; its lines are split when first asked for (DayLines).
+    m_dayTableText = Store().find(StoreKind::RawData, QStringLiteral("DVRKS"));
+}
+
+const QStringList& TFormZUV::DayLines() const {
+    if (!m_dayTableRead) {
+        m_dayTableRead = true;
+        VRKSData = splitDayTableLines(QByteArray::fromRawData(m_dayTableText.data, int(m_dayTableText.size)));
+    }
+    return VRKSData;
 }
 
 void TFormZUV::FormShow() { SelectMode(); }
 
 void TFormZUV::FormClose() {
     Timer1->stop();
+    m_dayTableRead = true;
     VRKSData.clear();
     m_sheetCache->Clear();
 }
@@ -129,6 +137,14 @@ void TFormZUV::DockPanels() {
         right = w - 30;
     }
     KSAdvPanel->setGeometry(left, 0, std::max(0, right - left), h);
+}
+
+bool TFormZUV::event(QEvent* event) {
+    // Splitting the day table takes longer than building the grid screen: it waits until the
+    // window has been painted once.
+    if (event->type() == QEvent::Paint && !m_dayTableRead)
+        QMetaObject::invokeMethod(this, [this] { DayLines(); }, Qt::QueuedConnection);
+    return QWidget::event(event);
 }
 
 void TFormZUV::showEvent(QShowEvent* event) {

@@ -41,7 +41,9 @@ struct ZUVState {
     ScreenMode CurrentMode{};
     int WidthShape = 0;
     int HeightShape = 0;
-    QStringList VRKSData;
+    // The day table, one string per line; read on first use (DayLines), at the latest just
+    // after the first paint, which the grid screen makes without it.
+    mutable QStringList VRKSData;
     CalendarSystem BakCurKS = CalendarSystem::None;
     ScreenMode BakMode{};
     quint32 gdi_clWhite = 0;
@@ -59,7 +61,10 @@ public:
     explicit TFormZUV(QWidget* parent = nullptr);
     ~TFormZUV() override;
 
-    const ZUVState& State() const { return *this; }
+    const ZUVState& State() const {
+        DayLines();
+        return *this;
+    }
     Screen CurrentScreen() const { return {CurKS, CurrentMode, PatentMode}; }
     // Puts the window on a screen the way every navigation command does: the state, then
     // SelectMode.
@@ -236,6 +241,7 @@ private:
     bool VRKS_CalTable(const QDate& InDate);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -243,6 +249,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // VRKSData, split from the day table's text the first time it is asked for.
+    const QStringList& DayLines() const;
     void BuildComponents();
     void ConnectEvents();
     // The section menu's seven entries, mnu1 … mnu7.
@@ -268,6 +276,8 @@ private:
     QRect m_markedCell;     // in view pixels; empty when the day has no cell of its own
     QDate m_describedDate;  // the day the sheet view's accessible description tells
     bool m_shown = false;
+    ResourceBytes m_dayTableText;  // the store's day table, found when the window is made
+    mutable bool m_dayTableRead = false;  // once: closing the window lets the lines go for good
     QRect m_normalGeometry;  // where the restore command puts the window back
 };
 
