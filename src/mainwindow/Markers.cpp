@@ -69,8 +69,9 @@ bool TFormZUV::DrawMarkPlan(const MarkPlan& plan) {
     }
     const SheetPlacement placement = placeSheet(view.width(), view.height(), m_lastSheetSize.width(), m_lastSheetSize.height());
 
-    // The drawing surface: the view's own picture, reused when it is already the right raster.
-    QImage& surface = StartImage->Canvas();
+    // The drawing surface: the view's own picture, reused when it is already the right raster;
+    // the fitted sheet is copied onto all of it, so a new one is not filled first.
+    QImage& surface = StartImage->CanvasToOverwrite();
     const bool sameRaster = surface.size() == fitted->size() && surface.format() == fitted->format() &&
                             surface.bytesPerLine() == fitted->bytesPerLine();
     QRegion changed;

@@ -22,6 +22,8 @@ public:
     // The drawing surface: the picture itself when it is a 32-bit raster of exactly the
     // control's size, otherwise a new white one of that size. Call Repaint() after drawing.
     QImage& Canvas();
+    // The same surface for a caller that writes every pixel of it: a new one is not filled.
+    QImage& CanvasToOverwrite();
     // The raster Canvas() makes: the control's size in device pixels, 32-bit premultiplied,
     // at the control's device pixel ratio. A raster made here fits the canvas exactly.
     QImage NewCanvasRaster() const;
@@ -63,6 +65,7 @@ protected:
 
 private:
     const QImage& shownImage();
+    QImage& MakeCanvas(bool white);  // Canvas(), and filled white when made anew if asked
 
     QImage m_picture;
     QImage m_keyed;  // the picture with its key colour made transparent
