@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <atomic>
-#include <cstdlib>
 
 #if __has_include(<sys/mman.h>)
 #include <sys/mman.h>
@@ -18,21 +17,42 @@ namespace zuv {
 namespace {
 std::atomic<int> g_livePictures{0};
 
-// A raster of 32-bit pixels. Large ones (a zoomed sheet is up to 5751 × 2910, 67 MB) are
-// placed in huge pages where the system gives them: the allocator hands out fresh memory for
-// them each time, and touching it 4 KB page by page was most of the time a zoom took.
+#if __has_include(<sys/mman.h>)
+// A mapping a raster's pixels live in, unmapped with the raster's last copy.
+struct Mapping {
+    void* base;
+    size_t length;
+};
+void unmapRaster(void* mapping) {
+    const auto* m = static_cast<Mapping*>(mapping);
+    munmap(m->base, m->length);
+    delete m;
+}
+#endif
+
+// A raster of 32-bit pixels. Large ones (a zoomed sheet is up to 5751 × 2910, 67 MB) get a
+// mapping of their own in huge pages where the system gives them: touching fresh memory 4 KB
+// page by page was most of the time a zoom took, and the mapping goes back to the system with
+// the raster (kept in the allocator's heap, rasters of changing sizes made it grow).
 QImage NewRaster(const QSize& size, QImage::Format format) {
+#if __has_include(<sys/mman.h>)
     constexpr size_t kHugePage = size_t(2) << 20;
     const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
     const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
-    if (bytes < kHugePage) return QImage(size, format);
-    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* pixels = std::aligned_alloc(kHugePage, rounded);
-    if (!pixels) return QImage(size, format);  // Qt's own allocation, or its null image
+    if (bytes >= kHugePage) {
+        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        const size_t length = rounded + kHugePage;  // room to start on a huge page boundary
+        void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (base != MAP_FAILED) {
+            auto* pixels = reinterpret_cast<uchar*>((reinterpret_cast<quintptr>(base) + kHugePage - 1) & ~quintptr(kHugePage - 1));
 #ifdef MADV_HUGEPAGE
-    madvise(pixels, rounded, MADV_HUGEPAGE);
+            madvise(pixels, rounded, MADV_HUGEPAGE);
 #endif
-    return QImage(static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine, format, std::free, pixels);
+            return QImage(pixels, size.width(), size.height(), bytesPerLine, format, unmapRaster, new Mapping{base, length});
+        }
+    }
+#endif
+    return QImage(size, format);
 }
 }  // namespace
 
