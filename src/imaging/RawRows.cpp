@@ -5,6 +5,7 @@
 #include "RawRows.h"
 
 #include "BothCores.h"
+#include "core/HugePages.h"
 
 #include <libdeflate.h>
 
@@ -13,10 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-
-#if __has_include(<sys/mman.h>)
-#include <sys/mman.h>
-#endif
 
 namespace zuv {
 
@@ -43,17 +40,14 @@ struct Scratch {
         if (bytes + kReadPast > capacity) {
             // Left uninitialised (the inflater writes every byte), in huge pages where the
             // system gives them: the first touch of fresh memory is the expensive part.
-            constexpr size_t kHugePage = size_t(2) << 20;
-            const size_t rounded = (bytes + kReadPast + kHugePage - 1) / kHugePage * kHugePage;
+            const size_t rounded = RoundUpToHugePages(bytes + kReadPast);
             std::free(raw);
             raw = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
             if (!raw) {
                 capacity = 0;
                 return nullptr;
             }
-#ifdef MADV_HUGEPAGE
-            madvise(raw, rounded, MADV_HUGEPAGE);
-#endif
+            AdviseHugePages(raw, rounded);
             capacity = rounded;
         }
         return raw;

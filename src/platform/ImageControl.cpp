@@ -1,5 +1,6 @@
 #include "ImageControl.h"
 
+#include "core/HugePages.h"
 #include "core/PictureFit.h"
 
 #include <QApplication>
@@ -36,18 +37,15 @@ void unmapRaster(void* mapping) {
 // the raster (kept in the allocator's heap, rasters of changing sizes made it grow).
 QImage NewRaster(const QSize& size, QImage::Format format) {
 #if __has_include(<sys/mman.h>)
-    constexpr size_t kHugePage = size_t(2) << 20;
     const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
     const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
     if (bytes >= kHugePage) {
-        const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+        const size_t rounded = RoundUpToHugePages(bytes);
         const size_t length = rounded + kHugePage;  // room to start on a huge page boundary
         void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (base != MAP_FAILED) {
             auto* pixels = reinterpret_cast<uchar*>((reinterpret_cast<quintptr>(base) + kHugePage - 1) & ~quintptr(kHugePage - 1));
-#ifdef MADV_HUGEPAGE
-            madvise(pixels, rounded, MADV_HUGEPAGE);
-#endif
+            AdviseHugePages(pixels, rounded);
             return QImage(pixels, size.width(), size.height(), bytesPerLine, format, unmapRaster, new Mapping{base, length});
         }
     }
