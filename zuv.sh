@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev zlib1g-dev libdeflate-dev
+PACKAGES=(cmake ninja-build g++ lld qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev zlib1g-dev libdeflate-dev
           fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-wine xvfb xauth xdotool x11-utils imagemagick)
 # The cross build's own: the compilers, qemu, the target's libraries through multiarch, and the
 # tools that check the package.
