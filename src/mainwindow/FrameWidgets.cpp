@@ -54,6 +54,10 @@ void TFormZUV::PaintShape() {
     DownRightShapeClr->setGeometry(g.downRightShapeClr);
 }
 
-void TFormZUV::KSPanelResize() { LoadImage(); }
+// The panel's size set before the first show arrives with the show, just before the start
+// screen draws the grid itself (FormShow); drawing it then too would decode the 25 icons twice.
+void TFormZUV::KSPanelResize() {
+    if (m_shown) LoadImage();
+}
 
 }  // namespace zuv
