@@ -1,9 +1,9 @@
 #include "ResourceStore.h"
 
+#include "Catalogue.h"
+
 #include <atomic>
 
-#include <QDirIterator>
-#include <QFileInfo>
 #include <QResource>
 
 namespace zuv {
@@ -21,23 +21,18 @@ ResourceStore& ResourceStore::embedded() {
     return store;
 }
 
+// The embedded files are the catalogue's, so each is looked up by its name; walking the
+// resource tree with a directory iterator took a few milliseconds of the start-up.
 void ResourceStore::loadEmbedded() {
-    const struct {
-        const char* folder;
-        StoreKind kind;
-    } folders[] = {{":/zuv/rcdata", StoreKind::RawData}, {":/zuv/bitmap", StoreKind::Bitmap}};
-    for (const auto& folder : folders) {
-        QDirIterator it(QString::fromLatin1(folder.folder), QDir::Files);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            QResource resource(path);
-            // Stored without compression, so the data point straight into the executable.
-            if (resource.compressionAlgorithm() != QResource::NoCompression) continue;
-            Entry entry;
-            entry.data = reinterpret_cast<const char*>(resource.data());
-            entry.size = resource.size();
-            m_entries.insert(key(folder.kind, QFileInfo(path).fileName()), entry);
-        }
+    for (const CatalogueEntry& catalogued : resourceCatalogue()) {
+        const bool raw = isRawData(catalogued.kind);
+        QResource resource((raw ? QLatin1String(":/zuv/rcdata/") : QLatin1String(":/zuv/bitmap/")) + catalogued.name);
+        // Stored without compression, so the data point straight into the executable.
+        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) continue;
+        Entry entry;
+        entry.data = reinterpret_cast<const char*>(resource.data());
+        entry.size = resource.size();
+        m_entries.insert(key(raw ? StoreKind::RawData : StoreKind::Bitmap, catalogued.name), entry);
     }
 }
 
