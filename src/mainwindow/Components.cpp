@@ -59,10 +59,8 @@ void TFormZUV::BuildComponents() {
     KSAdvPanel->setGeometry(193, 0, 417, 465);
     KSAdvPanel->SetBackground(Qt::white);
 
-    MCal = named(new MonthCalendar(this), "MCal");
+    MCal = named(new MonthCalendar(QDate(2001, 1, 1), QDate(2052, 12, 31), QDate(2016, 5, 29), this), "MCal");
     MCal->setGeometry(271, 164, 162, 160);
-    MCal->SetLimits(QDate(2001, 1, 1), QDate(2052, 12, 31));
-    MCal->SetDate(QDate(2016, 5, 29));
     MCal->hide();
 
     // The section menu.

@@ -140,10 +140,15 @@ void TFormZUV::DockPanels() {
 }
 
 bool TFormZUV::event(QEvent* event) {
-    // Splitting the day table takes longer than building the grid screen: it waits until the
-    // window has been painted once.
-    if (event->type() == QEvent::Paint && !m_dayTableRead)
-        QMetaObject::invokeMethod(this, [this] { DayLines(); }, Qt::QueuedConnection);
+    // Splitting the day table and building the date picker's calendar take longer than
+    // building the grid screen: they wait until the window has been painted once.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QMetaObject::invokeMethod(this, [this] {
+            DayLines();
+            MCal->Prepare();
+        }, Qt::QueuedConnection);
+    }
     return QWidget::event(event);
 }
 

@@ -276,6 +276,7 @@ private:
     QRect m_markedCell;     // in view pixels; empty when the day has no cell of its own
     QDate m_describedDate;  // the day the sheet view's accessible description tells
     bool m_shown = false;
+    bool m_painted = false;  // the first paint has queued the work that waits for it
     ResourceBytes m_dayTableText;  // the store's day table, found when the window is made
     mutable bool m_dayTableRead = false;  // once: closing the window lets the lines go for good
     QRect m_normalGeometry;  // where the restore command puts the window back

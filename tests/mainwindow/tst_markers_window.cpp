@@ -153,8 +153,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         enter(w, {Gks, M::DatedSheet});
         MCal->show();
-        MCal->setCurrentPage(2048, 12);
-        QAbstractItemView* grid = MCal->findChild<QAbstractItemView*>();
+        MCal->Calendar()->setCurrentPage(2048, 12);
+        QAbstractItemView* grid = MCal->Calendar()->findChild<QAbstractItemView*>();
         QVERIFY(grid);
         grid->setStyle(&style);
         // Monday first, December 2048 starts on a Tuesday: the 31st is the Thursday of the

@@ -402,7 +402,7 @@ private slots:
         QCOMPARE(StartPanel->VertPosition(), first);
         QWidget* widget = target == QLatin1String("verticalScrollBar")     ? bar
                           : target == QLatin1String("horizontalScrollBar") ? StartPanel->horizontalScrollBar()
-                          : target == QLatin1String("picker") ? MCal->findChild<QAbstractItemView*>()->viewport()
+                          : target == QLatin1String("picker") ? MCal->Calendar()->findChild<QAbstractItemView*>()->viewport()
                                                               : w.findChild<QWidget*>(target);
         QVERIFY(widget);
         const bool picker = MCal->isAncestorOf(widget);
@@ -410,14 +410,14 @@ private slots:
             MCal->show();
             QVERIFY(MCal->geometry().intersects(QRect(StartPanel->mapTo(&w, QPoint(0, 0)), StartPanel->size())));
         }
-        const int month = MCal->monthShown();
+        const int month = MCal->Calendar()->monthShown();
         const QPoint pos = widget == component<ImageControl>(w, "StartImage") ? onSheet(w, QPoint(150, 150)) : widget->rect().center();
         zuvtest::pointerTo(widget, pos);
         ::wheel(widget, pos, delta);
         QCOMPARE(StartPanel->VertPosition(), first + moved);
         QCOMPARE(StartPanel->HorzPosition(), 207);  // the wheel never scrolls sideways
         // The picker turns its month as a month calendar does; nothing else touches it.
-        QCOMPARE(MCal->monthShown() != month, picker);
+        QCOMPARE(MCal->Calendar()->monthShown() != month, picker);
     }
 
     // Small deltas add up to whole notches; the container's own wheel is the window's 10 px.

@@ -80,6 +80,20 @@ private slots:
 
     // A day is chosen by a click on it or by Enter; moving through the days with the keys is not
     // a choice.
+    // Fitted to its contents, the picker is the month calendar's size, and the calendar fills it.
+    void calendarFillsThePicker() {
+        QWidget window;
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MonthCalendar calendar(QDate(2001, 1, 1), QDate(2052, 12, 31), QDate(2016, 5, 18), &window);
+        calendar.setGeometry(10, 10, 162, 160);
+        calendar.adjustSize();
+        calendar.show();
+        QCOMPARE(calendar.size(), calendar.Calendar()->sizeHint());
+        QCOMPARE(calendar.Calendar()->geometry(), calendar.rect());
+    }
+
     void calendarDayChoice_data() {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<bool>("clickACell");
@@ -94,13 +108,15 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(bool, clickACell);
         QFETCH(int, choices);
-        MonthCalendar calendar;
-        calendar.SetLimits(QDate(2001, 1, 1), QDate(2052, 12, 31));
-        calendar.SetDate(QDate(2016, 5, 18));
+        QWidget window;  // the picker lies in a window already shown, as in the program
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MonthCalendar calendar(QDate(2001, 1, 1), QDate(2052, 12, 31), QDate(2016, 5, 18), &window);
+        calendar.resize(300, 250);
         calendar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
         auto* grid = calendar.findChild<QAbstractItemView*>();
-        QVERIFY(grid);
+        QVERIFY(grid && grid->isVisible());  // the calendar is built on showing, and shown with it
         grid->setFocus();
         QSignalSpy chosen(&calendar, &MonthCalendar::DayClicked);
         for (int key : keys) QTest::keyClick(grid, Qt::Key(key));
