@@ -21,24 +21,34 @@ ResourceStore& ResourceStore::embedded() {
     return store;
 }
 
-// The embedded files are the catalogue's, so each is looked up by its name; walking the
-// resource tree with a directory iterator took a few milliseconds of the start-up.
+// Every catalogued name is listed at once, but its bytes are looked up when first asked for:
+// a lookup reads the size stored in front of the file's bytes, and reading that for all the
+// files at start-up meant a page fault on each.
 void ResourceStore::loadEmbedded() {
     for (const CatalogueEntry& catalogued : resourceCatalogue()) {
-        const bool raw = isRawData(catalogued.kind);
-        QResource resource((raw ? QLatin1String(":/zuv/rcdata/") : QLatin1String(":/zuv/bitmap/")) + catalogued.name);
-        // Stored without compression, so the data point straight into the executable.
-        if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) continue;
         Entry entry;
-        entry.data = reinterpret_cast<const char*>(resource.data());
-        entry.size = resource.size();
-        m_entries.insert(key(raw ? StoreKind::RawData : StoreKind::Bitmap, catalogued.name), entry);
+        entry.embedded = true;
+        m_entries.insert(key(isRawData(catalogued.kind) ? StoreKind::RawData : StoreKind::Bitmap, catalogued.name), entry);
     }
 }
 
+void ResourceStore::lookUpEmbedded(StoreKind kind, const QString& upperName, Entry& entry) {
+    entry.embedded = false;
+    QResource resource((kind == StoreKind::RawData ? QLatin1String(":/zuv/rcdata/") : QLatin1String(":/zuv/bitmap/")) +
+                       upperName);
+    // Stored without compression, so the data point straight into the executable.
+    entry.missing = !resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression;
+    if (entry.missing) return;
+    entry.data = reinterpret_cast<const char*>(resource.data());
+    entry.size = resource.size();
+}
+
 ResourceBytes ResourceStore::find(StoreKind kind, const QString& name) const {
-    const auto it = m_entries.constFind(key(kind, name));
-    if (it == m_entries.constEnd()) return {};
+    const QString upperName = name.toUpper();
+    const auto it = m_entries.find(key(kind, upperName));
+    if (it == m_entries.end()) return {};
+    if (it->embedded) lookUpEmbedded(kind, upperName, *it);
+    if (it->missing) return {};
     if (!it->owned.isNull()) return {it->owned.constData(), it->owned.size(), true};
     return {it->data, it->size, true};
 }

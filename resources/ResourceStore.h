@@ -51,12 +51,16 @@ private:
     struct Entry {
         const char* data = nullptr;
         qint64 size = 0;
-        QByteArray owned;  // set for entries put() added
+        QByteArray owned;       // set for entries put() added
+        bool embedded = false;  // in the executable, not looked up yet
+        bool missing = false;   // catalogued, but the executable has no usable bytes for it
     };
     void loadEmbedded();
+    static void lookUpEmbedded(StoreKind kind, const QString& upperName, Entry& entry);
     static QString key(StoreKind kind, const QString& name);
 
-    QHash<QString, Entry> m_entries;
+    // Looking up an embedded entry fills it in, on the one thread that reads the store.
+    mutable QHash<QString, Entry> m_entries;
     std::function<void(const QString&)> m_streamObserver;
 };
 
