@@ -3,7 +3,9 @@
 # program's own start, ending at the main window's first paint) beside a bare Qt Widgets window
 # of the same size, flags and title (probe_bare), as whole processes under one Xvfb. Each round
 # runs both with hyperfine, in turns (which goes first alternates); the result is the median of
-# each program's round medians and their ratio.
+# each program's round medians and their ratio. Each run starts after a pause: a process started
+# while the last one is still being cleaned up after (by the X server and the system) took
+# 20-30 ms longer, whichever program it was.
 set -uo pipefail
 
 . "$(dirname "$0")/xvfb.sh"
@@ -23,7 +25,7 @@ for round in $(seq "$rounds"); do
     (( round % 2 )) || order=("$bare" "$zuv")
     csv="$xvfb_work/round$round.csv"
     # --time-unit: hyperfine would print seconds; -N: no shell between it and the program.
-    timeout 300 hyperfine -N --warmup 2 --runs 15 --time-unit millisecond --style none \
+    timeout 300 hyperfine -N --warmup 2 --runs 15 --prepare "sleep 0.2" --time-unit millisecond --style none \
         --export-csv "$csv" "${order[@]}" >"$xvfb_work/hyperfine.log" 2>&1 ||
         fail "round $round: hyperfine failed$(last_line "$xvfb_work/hyperfine.log")"
     # command,mean,stddev,median,… in seconds

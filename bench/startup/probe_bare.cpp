@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint);
     window.setWindowTitle(window.text());
     window.resize(640, 465);
-    new QuitAfterFirstPaint(&window);
+    new EndAtFirstPaint(&window);
     window.show();
     return app.exec();
 }

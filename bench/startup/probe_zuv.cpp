@@ -21,10 +21,8 @@ int main(int argc, char** argv) {
     phase("application");
     zuv::ProgramWindows windows(app);
     phase("fonts, translations and both windows");
-    new QuitAfterFirstPaint(&windows.main);
+    new EndAtFirstPaint(&windows.main, [&] { phase("first paint"); });
     windows.main.show();
     phase("main window shown");
-    const int status = app.exec();
-    phase("first paint");
-    return status;
+    return app.exec();
 }
