@@ -1,8 +1,8 @@
 #pragma once
 // The one path every PNG picture of both windows takes (the section menu's bitmap background
-// is Qt's to read): decode the resource's bytes, ask where the picture goes for its size, and
-// draw it there scaled into the surface. Positions are logical
-// pixels of the surface; the scaling writes its device pixels, so pictures stay sharp on HiDPI.
+// has its own, FastBmp.h): decode the resource's bytes, ask where the picture goes for its
+// size, and draw it there scaled into the surface. Positions are logical pixels of the
+// surface; the scaling writes its device pixels, so pictures stay sharp on HiDPI.
 
 #include <QByteArray>
 #include <QImage>

@@ -9,6 +9,7 @@
 #include "core/FailureMessages.h"
 #include "core/FrameLayout.h"
 #include "core/PictureFit.h"
+#include "imaging/FastBmp.h"
 #include "imaging/PicturePath.h"
 #include "mainwindow/SheetCache.h"
 #include "platform/MessageBox.h"
@@ -88,7 +89,7 @@ void TFormZUV::LoadImage() {
     // The section menu's background, a bitmap stretched into the panel.
     const ResourceBytes left = Store().find(StoreKind::Bitmap, QStringLiteral("LeftImg"));
     QImage leftPicture;
-    if (left.found && left.size > 0) leftPicture.loadFromData(reinterpret_cast<const uchar*>(left.data), int(left.size), "BMP");
+    if (left.found && left.size > 0) leftPicture = DecodeBitmap(QByteArray::fromRawData(left.data, int(left.size)));
     if (leftPicture.isNull()) ShowMessage(resourceLoadFailureMessage(QStringLiteral("LeftImg")));
     LeftImage->SetPicture(leftPicture);
 
