@@ -1,8 +1,9 @@
 #pragma once
-// The program as it starts: its fonts and Russian translations first, then the main window and
-// the hidden calendar systems table window, connected so that the table window's "Свернуть"
-// shows the main window. Neither window knows the other; the program entry, the start-up
-// probe and the tests that build the windows as the program does all start here.
+// The program as it starts: its fonts and Russian translations first, then the main window;
+// the hidden calendar systems table window follows once the main window has been painted,
+// connected so that its "Свернуть" shows the main window. Neither window knows the other; the
+// program entry, the start-up probe and the tests that build the windows as the program does
+// all start here.
 
 #include "kstbl/KStbl.h"
 #include "mainwindow/ZUVunit.h"
@@ -10,6 +11,7 @@
 #include "platform/Translations.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace zuv {
 
@@ -27,9 +29,16 @@ struct ProgramPreparation {
 };
 
 struct ProgramWindows : private ProgramPreparation {
-    explicit ProgramWindows(QApplication& app) : ProgramPreparation(app) { ConnectProgramWindows(main, table); }
+    explicit ProgramWindows(QApplication& app) : ProgramPreparation(app) {
+        QObject::connect(&main, &TFormZUV::FirstPainted, &main, [this] {
+            table = std::make_unique<TKStblForm>();
+            ConnectProgramWindows(main, *table);
+        });
+    }
     TFormZUV main;
-    TKStblForm table;  // created hidden; nothing in the main window shows it
+    // Made hidden after the main window's first paint, which does not wait for it; nothing in
+    // the main window shows it.
+    std::unique_ptr<TKStblForm> table;
 };
 
 }  // namespace zuv

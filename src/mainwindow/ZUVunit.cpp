@@ -147,6 +147,7 @@ bool TFormZUV::event(QEvent* event) {
         QMetaObject::invokeMethod(this, [this] {
             DayLines();
             MCal->Prepare();
+            emit FirstPainted();
         }, Qt::QueuedConnection);
     }
     return QWidget::event(event);

@@ -240,6 +240,10 @@ private:
     bool VRKS_DayTable(const QDate& InDate);
     bool VRKS_CalTable(const QDate& InDate);
 
+signals:
+    // Once, after the first paint and the work that waited for it.
+    void FirstPainted();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

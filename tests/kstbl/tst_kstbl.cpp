@@ -435,13 +435,14 @@ private slots:
     void mainWindowNeverShowsIt() {
         zuvtest::FixedToday today(QDate(2006, 6, 15));
         zuvtest::MessageRecorder recorder;
-        TFormZUV main;
-        TKStblForm table;
-        ConnectProgramWindows(main, table);
-        QCOMPARE(KStblForm, &table);
-        QVERIFY(!table.isVisible());
+        ProgramWindows windows(*qApp);
+        TFormZUV& main = windows.main;
+        QVERIFY(!windows.table);  // made after the main window's first paint
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QTRY_VERIFY(windows.table);
+        TKStblForm& table = *windows.table;
+        QCOMPARE(KStblForm, &table);
         QVERIFY(!table.isVisible());
         menuItem(main, 5)->trigger();
         QVERIFY(!table.isVisible());
@@ -454,6 +455,10 @@ private slots:
         QVERIFY(!table.isVisible());
         for (const QWidget* window : QApplication::topLevelWidgets())
             if (window->windowTitle() == QStringLiteral("Зувская календарная система")) QVERIFY(!window->isVisible());
+        // Its "Свернуть" shows the main window: the two are connected as they are made.
+        main.hide();
+        menuItem(table, 2)->trigger();
+        QVERIFY(main.isVisible());
     }
 };
 
