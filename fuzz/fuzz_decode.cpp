@@ -1,9 +1,11 @@
 // Fuzzes the picture path of the main window: arbitrary bytes stored under a sheet's name go
 // through the loaders (stream, decoder, fitted drawing) and through the Gregorian marker,
-// which loads the same name for the day it is handed at start-up.
+// which loads the same name for the day it is handed at start-up; the same bytes go through
+// the section menu's bitmap reader.
 #include "ResourceStore.h"
 #include "platform/Clock.h"
 #include "core/PictureFit.h"
+#include "imaging/FastBmp.h"
 #include "mainwindow/Loaders.h"
 #include "mainwindow/ZUVunit.h"
 #include "platform/MessageBox.h"
@@ -37,5 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                       size % 2 == 0 ? zuv::Fit::KeepProportions : zuv::Fit::Stretch);
     form->SetResourceStore(store);  // forgets the sheet fitted from the last input
     form->ShowScreen({zuv::CalendarSystem::Gregorian, zuv::ScreenMode::DatedSheet});
+    zuv::DecodeBitmap(bytes);
     return 0;
 }

@@ -12,6 +12,7 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWith
 cmake --build build-fuzz -j"$(nproc)" --target fuzz_daytable fuzz_decode fuzz_fastpng
 mkdir -p build-fuzz/corpus-daytable build-fuzz/corpus-decode build-fuzz/corpus-fastpng
 cp "$pictures"/rcdata/KSIMG7.png "$pictures"/rcdata/PATENT.png build-fuzz/corpus-decode/ 2>/dev/null || true
+convert -size 7x5 gradient:red-blue BMP3:build-fuzz/corpus-decode/small24.bmp 2>/dev/null || true  # a 24-bit bitmap
 cp "$pictures"/rcdata/KSIMG7.png "$pictures"/rcdata/KSIMG2.png build-fuzz/corpus-fastpng/ 2>/dev/null || true
 export ASAN_OPTIONS=detect_leaks=0
 for target in daytable decode fastpng; do
