@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("8 bits, no palette") << withField(handMade(4, 4), 28, 8) << true;
         QTest::newRow("compressed") << withField(handMade(4, 4), 30, 1) << true;
         QTest::newRow("zero width") << withField(handMade(4, 4), 18, 0) << true;
-        QTest::newRow("not a bitmap") << QByteArray("PK\3\4 not a bitmap at all, but long enough for a header....", 60) << true;
+        QTest::newRow("not a bitmap") << QByteArray("PK\3\4 not a bitmap at all, though as long as a header") << true;
         QTest::newRow("empty") << QByteArray() << true;
     }
     void sameAsQtsReader() {
