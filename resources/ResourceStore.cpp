@@ -44,10 +44,9 @@ void ResourceStore::lookUpEmbedded(StoreKind kind, const QString& upperName, Ent
 }
 
 ResourceBytes ResourceStore::find(StoreKind kind, const QString& name) const {
-    const QString upperName = name.toUpper();
-    const auto it = m_entries.find(key(kind, upperName));
+    const auto it = m_entries.find(key(kind, name));
     if (it == m_entries.end()) return {};
-    if (it->embedded) lookUpEmbedded(kind, upperName, *it);
+    if (it->embedded) lookUpEmbedded(kind, name.toUpper(), *it);
     if (it->missing) return {};
     if (!it->owned.isNull()) return {it->owned.constData(), it->owned.size(), true};
     return {it->data, it->size, true};

@@ -31,8 +31,9 @@ QCalendarWidget* MonthCalendar::Calendar() const {
 }
 
 void MonthCalendar::SetLimits(const QDate& earliest, const QDate& latest) {
-    Calendar()->setMinimumDate(earliest);
-    m_calendar->setMaximumDate(latest);
+    QCalendarWidget* calendar = Calendar();
+    calendar->setMinimumDate(earliest);
+    calendar->setMaximumDate(latest);
 }
 
 void MonthCalendar::showEvent(QShowEvent* event) {
