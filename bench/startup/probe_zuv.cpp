@@ -6,17 +6,9 @@
 #include "app/ProgramWindows.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <cstdio>
-#include <cstring>
 
 int main(int argc, char** argv) {
-    QElapsedTimer clock;
-    clock.start();
-    const bool phases = argc > 1 && std::strcmp(argv[1], "--phases") == 0;
-    const auto phase = [&](const char* step) {
-        if (phases) std::fprintf(stderr, "%7.2f ms  %s\n", clock.nsecsElapsed() / 1e6, step);
-    };
+    const PhaseClock phase(argc, argv);
     QApplication app(argc, argv);
     phase("application");
     zuv::ProgramWindows windows(app);

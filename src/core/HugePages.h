@@ -14,6 +14,11 @@ namespace zuv {
 
 constexpr size_t kHugePage = size_t(2) << 20;
 
+// A buffer smaller than one huge page keeps ordinary pages: the first touch of a huge page
+// clears all 2 MB of it (and may wait for the system to find one), which costs a small
+// picture far more than its own few pages would.
+constexpr bool WorthHugePages(size_t bytes) { return bytes >= kHugePage; }
+
 constexpr size_t RoundUpToHugePages(size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
 
 // Asks for huge pages behind [start, start + bytes), start huge-page aligned. Where the system

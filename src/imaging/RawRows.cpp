@@ -39,16 +39,19 @@ struct Scratch {
     uchar* rows(size_t bytes) {
         if (bytes + kReadPast > capacity) {
             // Left uninitialised (the inflater writes every byte), in huge pages where the
-            // system gives them: the first touch of fresh memory is the expensive part.
-            const size_t rounded = RoundUpToHugePages(bytes + kReadPast);
+            // system gives them and the rows are large enough: the first touch of fresh
+            // memory is the expensive part.
+            const size_t needed = bytes + kReadPast;
+            const bool huge = WorthHugePages(needed);
+            const size_t length = huge ? RoundUpToHugePages(needed) : needed;
             std::free(raw);
-            raw = static_cast<uchar*>(std::aligned_alloc(kHugePage, rounded));
+            raw = static_cast<uchar*>(huge ? std::aligned_alloc(kHugePage, length) : std::malloc(length));
             if (!raw) {
                 capacity = 0;
                 return nullptr;
             }
-            AdviseHugePages(raw, rounded);
-            capacity = rounded;
+            if (huge) AdviseHugePages(raw, length);
+            capacity = length;
         }
         return raw;
     }

@@ -39,7 +39,7 @@ QImage NewRaster(const QSize& size, QImage::Format format) {
 #if __has_include(<sys/mman.h>)
     const qsizetype bytesPerLine = qsizetype(size.width()) * 4;
     const size_t bytes = size_t(bytesPerLine) * size_t(size.height());
-    if (bytes >= kHugePage) {
+    if (WorthHugePages(bytes)) {
         const size_t rounded = RoundUpToHugePages(bytes);
         const size_t length = rounded + kHugePage;  // room to start on a huge page boundary
         void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
