@@ -10,11 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake ninja-build g++ lld qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev zlib1g-dev libdeflate-dev
-          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-wine xvfb xauth xdotool x11-utils imagemagick)
+          libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-wine xvfb xauth xdotool x11-utils imagemagick)
 # The cross build's own: the compilers, qemu, the target's libraries through multiarch, and the
 # tools that check the package.
 ARM64_PACKAGES=(crossbuild-essential-arm64 qemu-user-static libc6:arm64 qt6-base-dev:arm64 libdeflate-dev:arm64
-                zlib1g-dev:arm64 libgl-dev:arm64 file dpkg-dev lintian desktop-file-utils appstream man-db)
+                zlib1g-dev:arm64 libgl-dev:arm64 libfontconfig-dev:arm64 file dpkg-dev lintian desktop-file-utils appstream man-db)
 BUILD_DIR=${ZUV_BUILD_DIR:-build}
 ARM64_DIR=${ZUV_ARM64_BUILD_DIR:-build-arm64}
 

@@ -1,9 +1,10 @@
 #pragma once
-// The program as it starts: its fonts and Russian translations first, then the main window;
-// the hidden calendar systems table window follows once the main window has been painted,
-// connected so that its "Свернуть" shows the main window. Neither window knows the other; the
-// program entry, the start-up probe and the tests that build the windows as the program does
-// all start here.
+// The program as it starts: fontconfig loading on a thread of its own before the application
+// exists (FontConfigLoading, made by the program entry and the probe), its fonts and Russian
+// translations, then the main window; the hidden calendar systems table window follows once
+// the main window has been painted, connected so that its "Свернуть" shows the main window.
+// Neither window knows the other; the program entry, the start-up probe and the tests that
+// build the windows as the program does all start here.
 
 #include "kstbl/KStbl.h"
 #include "mainwindow/ZUVunit.h"

@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
+    const zuv::FontConfigLoading fontconfig;  // on the other core while Qt connects to the display
     QApplication app(argc, argv);
     zuv::ProgramWindows windows(app);
     windows.main.show();

@@ -3,6 +3,11 @@
 #include <QFile>
 #include <QFontDatabase>
 
+#if __has_include(<fontconfig/fontconfig.h>)
+#include <fontconfig/fontconfig.h>
+#define ZUV_FONTCONFIG 1
+#endif
+
 namespace zuv {
 
 void RegisterProgramFonts() {
@@ -15,6 +20,16 @@ void RegisterProgramFonts() {
     if (!families.contains(QStringLiteral("Times New Roman")))
         QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                    {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+FontConfigLoading::FontConfigLoading() {
+#if ZUV_FONTCONFIG
+    m_thread = std::thread([] { FcInit(); });
+#endif
+}
+
+FontConfigLoading::~FontConfigLoading() {
+    if (m_thread.joinable()) m_thread.join();
 }
 
 QFont DesignFont(const QString& family, int pixelHeight, bool bold) {

@@ -6,11 +6,29 @@
 
 #include <QFont>
 
+#include <thread>
+
 namespace zuv {
 
 // Registers the Tahoma files of fonts-wine with the application where fontconfig does not
 // list them, and sets substitutes where a family is missing altogether.
 void RegisterProgramFonts();
+
+// Fontconfig reads its configuration and its font caches once per process, about 9 ms before
+// any text can be measured. Made before the application, this has it done on a thread of its
+// own while Qt connects to the display; Qt's font database then finds it loaded (or, should
+// it ask first, loads it itself: fontconfig keeps whichever copy is made first). Joined when
+// it goes. Where Qt does not use fontconfig it does nothing.
+class FontConfigLoading {
+public:
+    FontConfigLoading();
+    ~FontConfigLoading();
+    FontConfigLoading(const FontConfigLoading&) = delete;
+    FontConfigLoading& operator=(const FontConfigLoading&) = delete;
+
+private:
+    std::thread m_thread;
+};
 
 // A font of the window's design: its family, its height in pixels at 96 dpi (Qt sets fonts
 // in points) and whether it is bold.

@@ -1,5 +1,5 @@
 // The frame as the shown window lays it out, the window's own states, the corner pictures'
-// menus and moving the window by its top band.
+// menus and moving the window by its top band, in the fonts found as at the program's start.
 #include "FrameTestSupport.h"
 #include "core/FrameLayout.h"
 #include "platform/Fonts.h"
@@ -491,5 +491,13 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrameWindow)
+// Fontconfig loads ahead while the application is made, as at the program's start: every
+// figure above is measured in the fonts found that way.
+int main(int argc, char** argv) {
+    const zuv::FontConfigLoading fontconfig;
+    QApplication app(argc, argv);
+    TestFrameWindow suite;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&suite, argc, argv);
+}
 #include "tst_framewindow.moc"
