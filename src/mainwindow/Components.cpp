@@ -176,8 +176,9 @@ void TFormZUV::BuildComponents() {
         (*c.field)->FitToText();
     }
     LabelControlPatent->setCursor(Qt::PointingHandCursor);
-    for (AutoLabel* label : SectionEntries()) label->FitToText();
-    CurrentKSLabel->FitToText();
+    // The section entries and the caption are sized once the window sets their fonts (the
+    // entries' normal size, the caption's size for the window's height); sizing them in the
+    // design's fonts first would load two font sizes nothing shows.
 
     MCal->raise();  // the picker lies above every panel of the window
 
