@@ -1,6 +1,7 @@
 // The viewer's start-up as a whole process: the program's own start (fontconfig loading ahead,
-// fonts, translations, both windows, the main window shown) ending at the main window's first paint. With --phases it
-// says on standard error when each step ended, in milliseconds from the start of main.
+// fonts, translations, both windows, the main window shown) ending at the main window's first
+// paint. With --phases it says on standard error when each step ended, in milliseconds from
+// the start of main.
 
 #include "FirstPaint.h"
 #include "app/ProgramWindows.h"
