@@ -170,15 +170,15 @@ void TFormZUV::BuildComponents() {
                     {&LabelControlDostup, "LabelControlDostup", 36, "доступ"},
                     {&LabelControlDopusk, "LabelControlDopusk", 53, "допуск"},
                     {&LabelControlPlagiat, "LabelControlPlagiat", 69, "плагиат"}};
-    for (const auto& c : controls) {
+    for (const auto& c : controls)
         *c.field = makeLabel(ControlMenuPanel, c.name, QString::fromUtf8(c.text), QRect(3, c.top, 10, 10), controlFont,
                              windowText, Qt::AlignLeft | Qt::AlignTop);
-        (*c.field)->FitToText();
-    }
     LabelControlPatent->setCursor(Qt::PointingHandCursor);
     // The section entries and the caption are sized once the window sets their fonts (the
     // entries' normal size, the caption's size for the window's height); sizing them in the
-    // design's fonts first would load two font sizes nothing shows.
+    // design's fonts first would load two font sizes nothing shows. The control menu's entries
+    // are sized when the menu shows: theirs is the one face (regular Times New Roman) nothing
+    // on the first screen is set in.
 
     MCal->raise();  // the picker lies above every panel of the window
 

@@ -53,6 +53,7 @@ void TFormZUV::ApplyScreenRow(const ScreenRow& row) {
     case RowSetup::ControlMenu:
         MCal->hide();
         KSPanel->hide();
+        for (AutoLabel* entry : ControlEntries()) entry->FitToText();
         ControlMenuPanel->show();
         break;
     case RowSetup::PatentPage:

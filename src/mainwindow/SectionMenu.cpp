@@ -29,7 +29,7 @@ void TFormZUV::MnuSetFont(int MnuIndex) {
 
 void TFormZUV::MnuControlSetFont(int MnuIndex) {
     if (MnuIndex == SelectControlMnuIndex) return;
-    AutoLabel* const labels[] = {LabelControlPatent, LabelControlLic, LabelControlDostup, LabelControlDopusk, LabelControlPlagiat};
+    const auto labels = ControlEntries();
     for (AutoLabel* label : labels) label->SetPointSize(10);
     if (MnuIndex >= 1 && MnuIndex <= 5) labels[MnuIndex - 1]->SetPointSize(12);
     SelectControlMnuIndex = MnuIndex;

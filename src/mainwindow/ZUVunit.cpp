@@ -203,7 +203,7 @@ void TFormZUV::ConnectEvents() {
     for (int i = 0; i < 7; ++i)
         connect(entries[i], &AutoLabel::PointerMoved, this, [this, i] { MnuSetFont(i + 1); });
     connect(LeftImage, &ImageControl::PointerMoved, this, [this] { MnuSetFont(0); });
-    AutoLabel* controls[] = {LabelControlPatent, LabelControlLic, LabelControlDostup, LabelControlDopusk, LabelControlPlagiat};
+    const auto controls = ControlEntries();
     for (int i = 0; i < 5; ++i)
         connect(controls[i], &AutoLabel::PointerMoved, this, [this, i] { MnuControlSetFont(i + 1); });
     connect(ControlMenuPanel, &Panel::PointerMoved, this, [this] { MnuControlSetFont(0); });

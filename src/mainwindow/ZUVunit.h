@@ -259,6 +259,10 @@ private:
     void ConnectEvents();
     // The section menu's seven entries, mnu1 … mnu7.
     std::array<AutoLabel*, 7> SectionEntries() const { return {mnu1, mnu2, mnu3, Mnu4, mnu5, mnu6, mnu7}; }
+    // The control menu's five entries, top to bottom.
+    std::array<AutoLabel*, 5> ControlEntries() const {
+        return {LabelControlPatent, LabelControlLic, LabelControlDostup, LabelControlDopusk, LabelControlPlagiat};
+    }
     void LoadCornerPictures(const char* emblem);  // null: the corners stay as they are
     // The menu a click on a corner picture opens on the current screen, or null.
     QMenu* CornerMenu(const ImageControl* corner) const;

@@ -188,7 +188,8 @@ private slots:
     }
 
     // The control menu: 12 points for the label under the pointer, 10 for the rest; nothing
-    // moves. Before the pointer first comes, the labels keep their design font.
+    // moves. Before the pointer first comes, the labels keep their design font and are as wide
+    // as their text in it.
     void controlMenu_data() {
         QTest::addColumn<int>("index");
         for (int i = 1; i <= 5; ++i) QTest::addRow("label %d", i) << i;
@@ -200,7 +201,10 @@ private slots:
         f.apply({NoSystem, M::Control});
         const QList<AutoLabel*> labels = controlLabels(w);
         const int tops[] = {3, 19, 36, 53, 69};
-        for (AutoLabel* label : labels) QCOMPARE(label->font().pointSizeF(), 13 * 72.0 / 96.0);
+        for (AutoLabel* label : labels) {
+            QCOMPARE(label->font().pointSizeF(), 13 * 72.0 / 96.0);
+            QCOMPARE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
+        }
         AutoLabel* label = labels.at(index - 1);
         const int designWidth = label->width();
         pointerTo(label, QPoint(2, 2));
