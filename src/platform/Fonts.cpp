@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFontDatabase>
 
+#include <cstdio>
+
 #if __has_include(<fontconfig/fontconfig.h>)
 #include <fontconfig/fontconfig.h>
 #define ZUV_FONTCONFIG 1
@@ -10,8 +12,42 @@
 
 namespace zuv {
 
+namespace {
+
+const char kWineTahoma[] = "/usr/share/wine/fonts/tahoma.ttf";
+FontConfigLoading* g_loading = nullptr;  // the one the program entry made, while it lives
+
+#if ZUV_FONTCONFIG
+bool fontconfigListsFamily(const char* family) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcObjectSet* properties = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, properties);
+    const bool listed = fonts && fonts->nfont > 0;
+    if (fonts) FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(properties);
+    FcPatternDestroy(pattern);
+    return listed;
+}
+
+// The configuration and caches, then fonts-wine's Tahoma where no Tahoma is listed: Qt's font
+// database then lists it among the system's fonts, with nothing left to register.
+void loadFontconfig() {
+    FcInit();
+    if (!fontconfigListsFamily("Tahoma")) {
+        if (std::FILE* file = std::fopen(kWineTahoma, "rb")) {
+            std::fclose(file);
+            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(kWineTahoma));
+        }
+    }
+}
+#endif
+
+}  // namespace
+
 void RegisterProgramFonts() {
-    const QString tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+    FontConfigLoading::Finish();  // Qt's font database is read from fontconfig as loaded
+    const QString tahoma = QString::fromLatin1(kWineTahoma);
     if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")) && QFile::exists(tahoma))
         QFontDatabase::addApplicationFont(tahoma);
     const QStringList families = QFontDatabase::families();
@@ -24,12 +60,18 @@ void RegisterProgramFonts() {
 
 FontConfigLoading::FontConfigLoading() {
 #if ZUV_FONTCONFIG
-    m_thread = std::thread([] { FcInit(); });
+    m_thread = std::thread(loadFontconfig);
 #endif
+    g_loading = this;
 }
 
 FontConfigLoading::~FontConfigLoading() {
     if (m_thread.joinable()) m_thread.join();
+    if (g_loading == this) g_loading = nullptr;
+}
+
+void FontConfigLoading::Finish() {
+    if (g_loading && g_loading->m_thread.joinable()) g_loading->m_thread.join();
 }
 
 QFont DesignFont(const QString& family, int pixelHeight, bool bold) {

@@ -10,21 +10,26 @@
 
 namespace zuv {
 
-// Registers the Tahoma files of fonts-wine with the application where fontconfig does not
-// list them, and sets substitutes where a family is missing altogether.
+// Registers the Tahoma file of fonts-wine with the application where no Tahoma is known (the
+// fontconfig loading below has usually added it already), and sets substitutes where a family
+// is missing altogether. Waits for that loading first.
 void RegisterProgramFonts();
 
 // Fontconfig reads its configuration and its font caches once per process, about 9 ms before
 // any text can be measured. Made before the application, this has it done on a thread of its
-// own while Qt connects to the display; Qt's font database then finds it loaded (or, should
-// it ask first, loads it itself: fontconfig keeps whichever copy is made first). Joined when
-// it goes. Where Qt does not use fontconfig it does nothing.
+// own while Qt connects to the display, and fonts-wine's Tahoma added to it where fontconfig
+// has no Tahoma of its own; the program's fonts are registered once it has finished, so Qt's
+// font database finds it all loaded. Joined when it goes at the latest. Where Qt does not use
+// fontconfig it does nothing.
 class FontConfigLoading {
 public:
     FontConfigLoading();
     ~FontConfigLoading();
     FontConfigLoading(const FontConfigLoading&) = delete;
     FontConfigLoading& operator=(const FontConfigLoading&) = delete;
+
+    // Waits until the loading that lives now (if any) has finished.
+    static void Finish();
 
 private:
     std::thread m_thread;

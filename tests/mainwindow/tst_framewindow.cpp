@@ -5,6 +5,8 @@
 #include "platform/Fonts.h"
 #include "platform/WindowServices.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QScreen>
 
@@ -414,6 +416,26 @@ private slots:
         for (const char* name : {"mnu1", "mnu2", "mnu3", "Mnu4", "mnu5", "mnu6", "mnu7"})
             if (child(f.form, QLatin1String(name))->cursor().shape() == Qt::PointingHandCursor) withHand << QLatin1String(name);
         QCOMPARE(withHand, (QStringList{"mnu1", "mnu6"}));
+    }
+
+    // The design's faces as the window gets them: fonts-wine's Tahoma (registered as the
+    // program starts; fontconfig does not list its folder), and Times New Roman's metrics in
+    // Liberation Serif where Times New Roman itself is missing.
+    void designFaces_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("unlessInstalled");
+        QTest::newRow("Tahoma") << "Tahoma" << "Tahoma" << "";
+        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif" << "Times New Roman";
+    }
+    void designFaces() {
+        QFETCH(QString, family);
+        QFETCH(QString, face);
+        QFETCH(QString, unlessInstalled);
+        if (family == QLatin1String("Tahoma") && !QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+            QSKIP("fonts-wine is not installed");
+        if (!unlessInstalled.isEmpty() && QFontDatabase::hasFamily(unlessInstalled)) QSKIP("the family itself is installed");
+        QCOMPARE(QFontInfo(DesignFont(family, 11, false)).family(), face);
     }
 
     // Bold texts of the design carry clearly more ink than the same text at the regular weight
