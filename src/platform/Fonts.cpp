@@ -15,6 +15,26 @@ namespace zuv {
 namespace {
 
 const char kWineTahoma[] = "/usr/share/wine/fonts/tahoma.ttf";
+
+// Where a family of the design is not installed, the first of these that is stands in.
+struct StandIns {
+    const char* family;
+    const char* standIns[2];
+};
+constexpr StandIns kStandIns[] = {{"Tahoma", {"DejaVu Sans", "Liberation Sans"}},
+                                  {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}}};
+
+// The design's family where it is installed, else its first installed stand-in. Named
+// straight away, so that Qt does not first look for the missing family among all fonts.
+QString installedFamily(const QString& family) {
+    if (QFontDatabase::hasFamily(family)) return family;
+    for (const StandIns& entry : kStandIns) {
+        if (family != QLatin1String(entry.family)) continue;
+        for (const char* standIn : entry.standIns)
+            if (QFontDatabase::hasFamily(QLatin1String(standIn))) return QLatin1String(standIn);
+    }
+    return family;
+}
 FontConfigLoading* g_loading = nullptr;  // the one the program entry made, while it lives
 
 #if ZUV_FONTCONFIG
@@ -48,14 +68,8 @@ void loadFontconfig() {
 void RegisterProgramFonts() {
     FontConfigLoading::Finish();  // Qt's font database is read from fontconfig as loaded
     const QString tahoma = QString::fromLatin1(kWineTahoma);
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")) && QFile::exists(tahoma))
+    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma")) && QFile::exists(tahoma))
         QFontDatabase::addApplicationFont(tahoma);
-    const QStringList families = QFontDatabase::families();
-    if (!families.contains(QStringLiteral("Tahoma")))
-        QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    if (!families.contains(QStringLiteral("Times New Roman")))
-        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
 }
 
 FontConfigLoading::FontConfigLoading() {
@@ -76,7 +90,7 @@ void FontConfigLoading::Finish() {
 
 QFont DesignFont(const QString& family, int pixelHeight, bool bold) {
     const bool boldTahoma = bold && family == QLatin1String("Tahoma");
-    QFont font(boldTahoma ? QStringLiteral("DejaVu Sans Condensed") : family);
+    QFont font(boldTahoma ? QStringLiteral("DejaVu Sans Condensed") : installedFamily(family));
     font.setPointSizeF(pixelHeight * 72.0 / 96.0);
     font.setBold(bold);
     return font;

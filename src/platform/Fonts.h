@@ -11,8 +11,7 @@
 namespace zuv {
 
 // Registers the Tahoma file of fonts-wine with the application where no Tahoma is known (the
-// fontconfig loading below has usually added it already), and sets substitutes where a family
-// is missing altogether. Waits for that loading first.
+// fontconfig loading below has usually added it already). Waits for that loading first.
 void RegisterProgramFonts();
 
 // Fontconfig reads its configuration and its font caches once per process, about 9 ms before
@@ -36,7 +35,9 @@ private:
 };
 
 // A font of the window's design: its family, its height in pixels at 96 dpi (Qt sets fonts
-// in points) and whether it is bold.
+// in points) and whether it is bold. A family that is not installed is set in its stand-in
+// (Tahoma in DejaVu Sans, else Liberation Sans; Times New Roman in Liberation Serif, which has
+// its metrics, else DejaVu Serif).
 QFont DesignFont(const QString& family, int pixelHeight, bool bold);
 
 }  // namespace zuv
