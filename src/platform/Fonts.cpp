@@ -35,6 +35,7 @@ QString installedFamily(const QString& family) {
     }
     return family;
 }
+
 FontConfigLoading* g_loading = nullptr;  // the one the program entry made, while it lives
 
 #if ZUV_FONTCONFIG
