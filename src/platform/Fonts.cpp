@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QFontDatabase>
 
-#include <cstdio>
-
 #if __has_include(<fontconfig/fontconfig.h>)
 #include <fontconfig/fontconfig.h>
 #define ZUV_FONTCONFIG 1
@@ -55,12 +53,8 @@ bool fontconfigListsFamily(const char* family) {
 // database then lists it among the system's fonts, with nothing left to register.
 void loadFontconfig() {
     FcInit();
-    if (!fontconfigListsFamily("Tahoma")) {
-        if (std::FILE* file = std::fopen(kWineTahoma, "rb")) {
-            std::fclose(file);
-            FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(kWineTahoma));
-        }
-    }
+    // Without fonts-wine the file is not there, and fontconfig adds nothing.
+    if (!fontconfigListsFamily("Tahoma")) FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(kWineTahoma));
 }
 #endif
 
